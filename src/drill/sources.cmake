@@ -1,0 +1,1 @@
+suudokuan_logic(drill SOURCES drill/kanji.cpp DEPS core_text)

@@ -1,0 +1,4 @@
+// The roster tables, shared by every screen.
+#pragma once
+
+struct RosterTables {};

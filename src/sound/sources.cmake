@@ -1,0 +1,1 @@
+suudokuan_logic(sound SOURCES sound/soundcues.cpp sound/sdlaudio.cpp DEPS core_text core_app)
