@@ -35,8 +35,8 @@ QString makeSchool(const QString& root, const SchoolOptions& o) {
     writeCp932(r + QStringLiteral("共通データ.txt"), o.commonSettings);
     QString roster = o.roster;
     if (roster.isEmpty())
-        roster = QStringLiteral("1,\"山田　太郎\",2015,0\n2,\"佐藤　花子\",2016,0\n"
-                                "3,\"★田中先生\",1980,0\n");
+        roster = QStringLiteral("1,2015,0,0,\"山田　太郎\",0,\"\",\"\"\n2,2016,0,0,\"佐藤　花子\",0,\"\",\"\"\n"
+                                "3,1980,0,0,\"★田中先生\",0,\"\",\"\"\n");
     writeCp932(r + QStringLiteral("新名簿.txt"), roster);
     writeCp932(r + QStringLiteral("音フォルダ/新音ファイル.txt"), o.cueList);
     const QString program = r + o.programFolderName + u'/';
