@@ -64,8 +64,26 @@ void App::closeWaitScreen() {
 
 void App::openLevelMenu() {
     fillLevelTable(state_.program);
-    emit levelMenuRequested();
+    showLevelMenu();
 }
+
+// The level menu screen takes over here.
+void App::showLevelMenu() {}
+
+// The drill screen takes over here.
+void App::startDrill() {}
+
+// The end-of-round screen takes over here.
+void App::showEndOfRound() {}
+
+SoundContext App::soundContext() {
+    return SoundContext{state_.sound, state_.installation.soundFolder, audio(), random()};
+}
+
+// Checked cue playback lands here with the sound module.
+void App::playCorrectCue() {}
+void App::playWrongCue() {}
+void App::playNoNameCue() {}
 
 void App::doEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 

@@ -2,6 +2,7 @@
 // state and asking App for the next screen; App loads, shows and unloads them.
 #pragma once
 #include "app/services.h"
+#include "sound/cueplayer.h"
 #include "startup/appstate.h"
 
 #include <QList>
@@ -35,6 +36,18 @@ public:
     void closeWaitScreen();
     // Fills the level table and shows the level menu.
     void openLevelMenu();
+    void showLevelMenu();
+    // Resets the round state and shows the drill screen for state().round.levelIndex.
+    void startDrill();
+    // Shows the end-of-round screen after a round has been recorded.
+    void showEndOfRound();
+
+    // The checked sound cues; on the fourth failure in a row they show "音声エラー" and end the
+    // program (then finished() is true).
+    void playCorrectCue();
+    void playWrongCue();
+    void playNoNameCue();
+    SoundContext soundContext();
 
     // Lets pending window events run (timers, repaints), as long work does at chosen points.
     void doEvents();
@@ -57,10 +70,6 @@ public:
         return nullptr;
     }
     QList<QWidget*> liveScreens() const;
-
-signals:
-    // Emitted when the level menu is asked for (the menu screen connects here once it exists).
-    void levelMenuRequested();
 
 private:
     AppState state_;
