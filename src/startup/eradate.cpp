@@ -1,9 +1,12 @@
 // Era date formatting through ICU's Japanese calendar.
 #include "startup/eradate.h"
 
+#include <unicode/calendar.h>
 #include <unicode/locid.h>
 #include <unicode/smpdtfmt.h>
 #include <unicode/unistr.h>
+
+#include <memory>
 
 namespace {
 
@@ -16,17 +19,27 @@ QString fromIcu(const icu::UnicodeString& s) {
 QString eraDateText(const QDate& day) {
     UErrorCode status = U_ZERO_ERROR;
     icu::Locale locale("ja_JP@calendar=japanese");
-    // Era name, year of the era (1 stays 1), then month, two-digit day and the short weekday.
-    icu::SimpleDateFormat format(icu::UnicodeString::fromUTF8("GGGGy年 M月 dd日（E）"), locale,
-                                 status);
+    // The era name comes from ICU's Japanese calendar; the year of the era is taken as a plain
+    // number (ICU would write the first year as 元年, the program writes 1).
+    icu::SimpleDateFormat eraFormat(icu::UnicodeString::fromUTF8("GGGG"), locale, status);
+    std::unique_ptr<icu::Calendar> calendar(icu::Calendar::createInstance(
+        icu::TimeZone::getGMT()->clone(), locale, status));
     if (U_FAILURE(status))
         return day.toString(QStringLiteral("yyyy年 M月 dd日"));
     // Work in UTC so that the date shown is exactly the calendar date given.
-    format.setTimeZone(*icu::TimeZone::getGMT());
-    UDate millis = static_cast<UDate>(QDate(1970, 1, 1).daysTo(day)) * 86400000.0;
-    icu::UnicodeString out;
-    format.format(millis, out);
-    return fromIcu(out);
+    eraFormat.setTimeZone(*icu::TimeZone::getGMT());
+    const UDate millis = static_cast<UDate>(QDate(1970, 1, 1).daysTo(day)) * 86400000.0;
+    calendar->setTime(millis, status);
+    const int eraYear = calendar->get(UCAL_YEAR, status);
+    icu::UnicodeString era;
+    eraFormat.format(millis, era);
+    static const char16_t* weekdays[] = {u"月", u"火", u"水", u"木", u"金", u"土", u"日"};
+    return QStringLiteral("%1%2年 %3月 %4日（%5）")
+        .arg(fromIcu(era))
+        .arg(eraYear)
+        .arg(day.month())
+        .arg(day.day(), 2, 10, QChar(u'0'))
+        .arg(QString::fromUtf16(weekdays[day.dayOfWeek() - 1]));
 }
 
 std::uint32_t seasonColourForMonth(int month) {
