@@ -33,17 +33,17 @@ QPixmap splashPicture(int width, int height) {
     p.setBrush(QColor(255, 255, 255, 225));
     p.drawRoundedRect(panel, 24, 24);
     QFont title(QStringLiteral("IPAGothic"));
-    title.setPixelSize(height / 5);
+    title.setPixelSize(height / 6);
     title.setBold(true);
     p.setFont(title);
     p.setPen(QColor(0x20, 0x40, 0x80));
-    p.drawText(panel.adjusted(0, 0, 0, -panel.height() * 0.3), Qt::AlignCenter,
+    p.drawText(panel.adjusted(0, panel.height() * 0.05, 0, -panel.height() * 0.4), Qt::AlignCenter,
                QStringLiteral("数読庵"));
     QFont sub(QStringLiteral("IPAGothic"));
     sub.setPixelSize(height / 20);
     p.setFont(sub);
     p.setPen(QColor(0x80, 0x50, 0x20));
-    p.drawText(panel.adjusted(0, panel.height() * 0.55, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
+    p.drawText(panel.adjusted(0, panel.height() * 0.66, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
                QStringLiteral("十二兆三千四百五十六億…　よめるかな？"));
     return pm;
 }
