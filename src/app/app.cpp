@@ -1,6 +1,12 @@
 // Screen hand-over and the program's start and end.
 #include "app/app.h"
 
+#include "menu/seisekitime1.h"
+
+#include "roster/namesel.h"
+#include "drill/mainfrm.h"
+#include "drill/round.h"
+#include "results/frmsyuuryou.h"
 #include "startup/basefrm.h"
 #include "startup/firstfrm.h"
 #include "startup/frmver.h"
@@ -35,14 +41,38 @@ void App::startProgram() {
 }
 
 void App::showNameScreen() {
-    // The name selection screen takes over here; the version screen stands until it exists.
-    showVersionScreen();
+    auto* names = screen<namesel>();
+    if (!names) {
+        names = load(new namesel(*this));
+        if (!names->loadScreen())
+            return; // a bad roster has ended the program
+    }
+    names->show();
+    names->raise();
+    names->activateWindow();
+    names->activateScreen();
 }
 
 void App::showVersionScreen() {
     auto* ver = screen<frmver>();
     if (!ver)
         ver = load(new frmver(*this));
+    ver->show();
+    ver->raise();
+    ver->activateScreen();
+}
+
+void App::showVersionScreenOver(QWidget* owner) {
+    auto* ver = screen<frmver>();
+    if (!ver)
+        ver = load(new frmver(*this));
+    ver->hide(); // modality takes effect when the window is shown
+    ver->setWindowModality(Qt::ApplicationModal);
+    ver->resize(ver->size().expandedTo(ver->minimumSizeHint())); // its size once shown
+    // move() places the frame, so the frame's corner is the origin on both sides.
+    const QPoint corner = owner->frameGeometry().topLeft();
+    ver->move(corner.x() + (owner->width() - ver->width()) / 2,
+              corner.y() + (owner->height() - ver->height()) / 2);
     ver->show();
     ver->raise();
     ver->activateScreen();
@@ -67,23 +97,68 @@ void App::openLevelMenu() {
     showLevelMenu();
 }
 
-// The level menu screen takes over here.
-void App::showLevelMenu() {}
+// The level menu is loaded afresh each time it is shown: an older copy goes first.
+void App::showLevelMenu() {
+    if (auto* old = screen<seisekitime1>())
+        unload(old);
+    auto* menu = load(new seisekitime1(*this));
+    menu->show();
+    menu->raise();
+    menu->activateWindow();
+    menu->activateScreen();
+}
 
-// The drill screen takes over here.
-void App::startDrill() {}
+void App::startDrill() {
+    RoundState& round = state_.round;
+    // A level without a lowest pass line has no time limit to run against (and no problems
+    // outside levels 1..4): such a round is refused instead of started.
+    if (!levelCanBeStarted(state_.program, round.levelIndex)) {
+        messages().error(QStringLiteral("レベルエラー"),
+                         QStringLiteral("このレベルは始められません。タイム回数データの最低Timeを"
+                                        "確かめてください。(レベル%1)")
+                             .arg(round.levelIndex));
+        return;
+    }
+    resetRoundForStart(round);
+    doEvents();
+    auto* drill = screen<MainFrm>();
+    if (!drill)
+        drill = load(new MainFrm(*this));
+    drill->show();
+    drill->raise();
+    drill->activateWindow();
+    drill->activateScreen();
+}
 
-// The end-of-round screen takes over here.
-void App::showEndOfRound() {}
+void App::showEndOfRound() {
+    auto* results = screen<FrmSyuuryou>();
+    if (!results)
+        results = load(new FrmSyuuryou(*this));
+    results->show();
+    results->raise();
+    results->activateWindow();
+    results->activateScreen();
+}
 
 SoundContext App::soundContext() {
     return SoundContext{state_.sound, state_.installation.soundFolder, audio(), random()};
 }
 
-// Checked cue playback lands here with the sound module.
-void App::playCorrectCue() {}
-void App::playWrongCue() {}
-void App::playNoNameCue() {}
+namespace {
+// The fourth failure in a row of a checked cue: tell the student to call the teacher and end.
+void giveUpOnSound(App& app, CueOutcome outcome) {
+    if (outcome != CueOutcome::GiveUp)
+        return;
+    app.messages().error(QStringLiteral("音声エラー"),
+                         QStringLiteral("音声がでません。先生を呼びなさい。\r\n") +
+                             app.state().sound.mciReturnText);
+    app.exitProgram(1);
+}
+} // namespace
+
+void App::playCorrectCue() { giveUpOnSound(*this, ::playCorrectCue(soundContext())); }
+void App::playWrongCue() { giveUpOnSound(*this, ::playWrongCue(soundContext())); }
+void App::playNoNameCue() { giveUpOnSound(*this, ::playNoNameCue(soundContext())); }
 
 void App::doEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 

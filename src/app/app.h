@@ -32,6 +32,8 @@ public:
     void startProgram();
     void showNameScreen();
     void showVersionScreen();
+    // The version screen as a modal window centred on `owner` (the name screen's title click).
+    void showVersionScreenOver(QWidget* owner);
     void showWaitScreen();
     void closeWaitScreen();
     // Fills the level table and shows the level menu.

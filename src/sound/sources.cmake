@@ -1,1 +1,2 @@
-suudokuan_logic(sound SOURCES sound/soundcues.cpp sound/sdlaudio.cpp DEPS core_text core_app)
+suudokuan_logic(sound SOURCES sound/soundcues.cpp sound/sdlaudio.cpp sound/cueplayer.cpp
+                DEPS core_text core_app)

@@ -61,6 +61,7 @@ struct StudentState {
     QString studentName;
     QString studentGradeText;
     std::int32_t signInTime = 0; // seconds since midnight when the name was confirmed
+    QString gradeFilterText;     // grade filter chosen on the name screen, for the level menu
 };
 
 struct RoundState {
@@ -79,6 +80,9 @@ struct RoundState {
     std::int32_t roundTime = 0;
     std::int16_t carriedPoints = 0;
     std::int16_t todayRoundTotal = 0;
+    // Whether the student has passed the last level, as the level menu last computed it; the
+    // end-of-round screen reads it to suggest moving on from an overdone level.
+    std::int16_t lastLevelPassed = 0;
 };
 
 struct AppState {
