@@ -1,0 +1,85 @@
+// Screenshots of the name screen with a school of about forty students, one per display option,
+// saved as PNG files in the folder given by SHOTS_DIR (default "shots"). Run by hand.
+#include "app/app.h"
+#include "results/resultsfile.h"
+#include "roster/namesel.h"
+#include "support/testsupport.h"
+#include "text/dateserial.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString schoolRoster() {
+    const QStringList family = {QStringLiteral("山田"), QStringLiteral("佐藤"),
+                                QStringLiteral("鈴木"), QStringLiteral("高橋"),
+                                QStringLiteral("田中"), QStringLiteral("伊藤"),
+                                QStringLiteral("渡辺"), QStringLiteral("中村")};
+    const QStringList given = {QStringLiteral("太郎"), QStringLiteral("花子"),
+                               QStringLiteral("ゆう"), QStringLiteral("健"),
+                               QStringLiteral("さくら")};
+    QString roster;
+    int number = 1;
+    for (int i = 0; i < 40; ++i) {
+        const int birthYear = 2011 + i % 12; // 中3 down to 幼1
+        const QString name =
+            family[i % family.size()] + QChar(0x3000) + given[(i / 3) % given.size()];
+        roster +=
+            QStringLiteral("%1,%2,0,0,\"%3\",0,\"\",\"\"\n").arg(number++).arg(birthYear).arg(name);
+    }
+    roster += QStringLiteral("%1,1975,0,0,\"★田中先生\",0,\"\",\"\"\n").arg(number);
+    return roster;
+}
+
+TEST(Shots, NameScreenInEachDisplayOption) {
+    QTemporaryDir dir;
+    SchoolOptions o;
+    o.roster = schoolRoster();
+    const QString program = makeSchool(dir.path(), o);
+    const QDate today(2026, 12, 11);
+    QByteArray bytes;
+    for (int k = 0; k < 400; ++k) {
+        ResultRecord r;
+        r.recordDate = toDateSerial(today.addDays(-(k % 9)));
+        r.recordClock = 0.5;
+        r.Bangou = static_cast<std::int16_t>(1 + (k * 7) % 37);
+        r.level = static_cast<std::int16_t>(1 + k % 4);
+        r.time = 40 + (k * 13) % 200;
+        bytes += serializeRecord(r);
+    }
+    writeBytes(program + kResultsFileName, bytes);
+
+    Services s;
+    s.clock = std::make_unique<FakeClock>(QDateTime(today, QTime(16, 30)));
+    s.random = std::make_unique<FakeRandom>();
+    s.audio = std::make_unique<FakeAudio>();
+    s.launcher = std::make_unique<FakeLauncher>();
+    s.messages = std::make_unique<FakeMessages>();
+    App app(std::move(s), program);
+    app.state().installation.seasonColour = 0xC0FFC0;
+    app.startProgram();
+    namesel* n = app.screen<namesel>();
+    ASSERT_NE(n, nullptr);
+    n->resize(1024, 768);
+    const QString out = qEnvironmentVariable("SHOTS_DIR", QStringLiteral("shots"));
+    QDir().mkpath(out);
+    for (int k = 0; k < kDisplayOptions; ++k) {
+        QTest::mouseClick(n->Option1[k], Qt::LeftButton);
+        n->List1->setCurrentRow(5);
+        QTest::qWait(50);
+        n->grab().save(out + QStringLiteral("/namesel_option%1.png").arg(k));
+    }
+    n->Combo1->setCurrentIndex(n->Combo1->findText(QStringLiteral("小学生全体")));
+    n->combo1Click(n->Combo1->currentIndex());
+    n->resize(1280, 960);
+    QTest::qWait(50);
+    n->grab().save(out + QStringLiteral("/namesel_filter_1280.png"));
+    n->resize(800, 600);
+    QTest::qWait(50);
+    n->grab().save(out + QStringLiteral("/namesel_800.png"));
+}
+
+} // namespace
