@@ -2,30 +2,19 @@
 #include "support/testsupport.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Run {
-    int status;
-    QString out;
-    QString err;
-};
-
-Run admin(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(SUUDOKUAN_ADMIN), args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
+ProcessRun admin(const QStringList& args) {
+    return runProgram(QStringLiteral(SUUDOKUAN_ADMIN), args);
 }
 
 TEST(AdminCheck, PrintsWhatTheProgramLoads) {
     QTemporaryDir dir;
     const QString program = makeSchool(dir.path());
-    const Run r = admin({QStringLiteral("check"), program});
+    const ProcessRun r = admin({QStringLiteral("check"), program});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QString root = dir.path() + u'/';
     const QString expected =
@@ -38,15 +27,15 @@ TEST(AdminCheck, PrintsWhatTheProgramLoads) {
                        "criteria k=2 targetTime=80 minimumTime=120 clearPoints=300 clearCount=20 "
                        "pointRate=1.5 overdoCount=10 overdoPoints=0 judgePeriod=7 overdoPeriod=1\n")
             .arg(root);
-    EXPECT_TRUE(r.out.startsWith(expected)) << r.out.toStdString();
-    EXPECT_EQ(r.out.count(QStringLiteral("criteria k=")), 4);
+    EXPECT_TRUE(r.outText().startsWith(expected)) << r.out.toStdString();
+    EXPECT_EQ(r.outText().count(QStringLiteral("criteria k=")), 4);
 }
 
 TEST(AdminCheck, ABrokenInstallationPrintsTheProgramsMessageAndExitsOne) {
     QTemporaryDir dir;
     const QString program = makeSchool(dir.path());
     QFile::remove(program + QStringLiteral("タイム回数データ.txt"));
-    const Run r = admin({QStringLiteral("check"), program});
+    const ProcessRun r = admin({QStringLiteral("check"), program});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_TRUE(r.err.contains(QStringLiteral("タイム回数データ.txt"))) << r.err.toStdString();
@@ -54,10 +43,10 @@ TEST(AdminCheck, ABrokenInstallationPrintsTheProgramsMessageAndExitsOne) {
 }
 
 TEST(AdminKanji, PrintsEachNumberAndRefusesNonDigits) {
-    Run r = admin({QStringLiteral("kanji"), QStringLiteral("20300000"), QStringLiteral("0"),
+    ProcessRun r = admin({QStringLiteral("kanji"), QStringLiteral("20300000"), QStringLiteral("0"),
                    QStringLiteral("1000")});
     EXPECT_EQ(r.status, 0);
-    EXPECT_EQ(r.out, QStringLiteral("二千三十万\n\n千\n"));
+    EXPECT_EQ(r.outText(), QStringLiteral("二千三十万\n\n千\n"));
     for (const char* bad : {"12a", "-5", "1.5", ""}) {
         r = admin({QStringLiteral("kanji"), QString::fromUtf8(bad)});
         EXPECT_EQ(r.status, 2) << bad;

@@ -95,6 +95,16 @@ void writeCp932(const QString& path, const QString& text);
 void writeBytes(const QString& path, const QByteArray& bytes);
 QByteArray readBytes(const QString& path);
 
+// A finished child process: exit status, standard output (raw bytes) and standard error.
+struct ProcessRun {
+    int status = -1;
+    QByteArray out;
+    QString err;
+    QString outText() const { return QString::fromUtf8(out); }
+};
+// Runs a program to its end (at most a minute) and collects what it printed.
+ProcessRun runProgram(const QString& program, const QStringList& args);
+
 // A complete small school below `root`: path file, common settings, roster, sound folder with
 // its cue list and the program folder `programFolderName` with a criteria table of four levels.
 // Returns the program folder.
