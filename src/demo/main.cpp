@@ -111,13 +111,19 @@ std::vector<Round> makeRounds(const std::vector<Student>& students, const QDateT
             const int playLevel = (uni(rng) < 0.2 && level > 1) ? level - 1 : level;
             const int count = 1 + static_cast<int>(uni(rng) * 3);
             const double skill = 1.0 + 0.9 * (back / 60.0) + 0.5 * ((s.number * 37) % 10) / 10.0;
-            int startSecond = 15 * 3600 + static_cast<int>(uni(rng) * 4 * 3600);
+            // Lessons run from 15:00 to 19:00; today's rounds fall in the three hours before
+            // now, so today's lists have content whenever the demo is written.
+            const int nowSecond = now.time().msecsSinceStartOfDay() / 1000;
+            int startSecond = back == 0
+                                  ? std::max(0, nowSecond - 3 * 3600) +
+                                        static_cast<int>(uni(rng) * std::min(nowSecond, 3 * 3600))
+                                  : 15 * 3600 + static_cast<int>(uni(rng) * 4 * 3600);
             for (int r = 0; r < count; ++r) {
                 int time = static_cast<int>(kTarget[playLevel] * skill * (0.8 + 0.4 * uni(rng)));
                 if (uni(rng) < 0.03)
                     time = 99999;
                 startSecond += 60 + std::min(time, kMinimum[playLevel] * 5);
-                if (back == 0 && startSecond >= now.time().msecsSinceStartOfDay() / 1000)
+                if (back == 0 && startSecond >= nowSecond)
                     break; // nothing from later today
                 rounds.push_back({toDateSerial(day) + startSecond / 86400.0, s.number, playLevel,
                                   time});

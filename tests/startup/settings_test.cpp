@@ -175,7 +175,7 @@ TEST_F(SettingsTest, BrokenInstallationsAreReportedByFile) {
         QTemporaryDir school;
         const QString program = makeSchool(school.path());
         c.breakIt(school.path() + u'/', program);
-        state = AppState{};
+        state = AppState();
         const QString message = loadError(program);
         EXPECT_TRUE(message.contains(QString::fromUtf8(c.file))) << c.name << ": " << message.toStdString();
         EXPECT_TRUE(message.contains(QString::fromUtf8(c.problem))) << c.name << ": " << message.toStdString();
