@@ -301,30 +301,21 @@ bool inTable(int student, int level) {
     return student >= 0 && student <= kMaxStudent && level >= 0 && level <= kMaxLevel;
 }
 
-// Fills `e` field by field straight from the record's bytes. (Building a copy on the stack
-// and copying it in costs more than the rest of the loader together.)
-void loadedFrom(const char* p, std::int64_t recordNumber, LoadedResult& e) {
-    std::uint64_t bits = qFromLittleEndian<std::uint64_t>(p);
-    std::memcpy(&e.loadedDate, &bits, sizeof bits);
-    bits = qFromLittleEndian<std::uint64_t>(p + 8);
-    std::memcpy(&e.loadedClock, &bits, sizeof bits);
-    e.loadedBangou = qFromLittleEndian<std::int16_t>(p + 16);
-    e.loadedLevel = qFromLittleEndian<std::int16_t>(p + 18);
-    e.loadedTime = qFromLittleEndian<std::int32_t>(p + 20);
-    // A round always writes "0" and four blanks; anything else takes the general parse.
-    e.loadedCarried = std::memcmp(p + 34, "0    ", 5) == 0 ? 0 : fieldNumber(p + 34, 5);
-    e.recordNumber = recordNumber;
+double doubleAt(const char* p) {
+    const std::uint64_t bits = qFromLittleEndian<std::uint64_t>(p);
+    double value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
 }
 
 // A record that the statistics skip: no date, nobody, no level. A student number outside the
 // roster's range has no row in any table either.
-bool isValidEntry(const LoadedResult& e) {
-    return !(e.loadedDate < 0) && e.loadedBangou >= 1 && e.loadedBangou <= kMaxStudent &&
-           e.loadedLevel >= 1;
+bool isValidEntry(double date, int student, int level) {
+    return !(date < 0) && student >= 1 && student <= kMaxStudent && level >= 1;
 }
 
 void startLoaded(ResultsTables& r) {
-    r.bestTime.fill(kNoTime);
+    r.bestTime.reset();
     std::fill(r.levelBestTime.begin(), r.levelBestTime.end(), kNoTime);
     r.loaded.clear();
     r.loaded.reserve(static_cast<std::size_t>(kLoadWindow) + 1);
@@ -334,31 +325,80 @@ void startLoaded(ResultsTables& r) {
 
 // Asks for the best-time cell of a record a few records ahead: the cells are visited in no
 // particular order and would each wait for memory otherwise.
-void prefetchBestTime(const ResultsTables& r, const char* record) {
+constexpr std::int64_t kPrefetchAhead = 16;
+void prefetchBestTime(const std::int32_t* best, const char* record) {
     const int s = qFromLittleEndian<std::int16_t>(record + 16);
     const int l = qFromLittleEndian<std::int16_t>(record + 18);
     if (inTable(s, l))
-        __builtin_prefetch(&r.bestTime(s, l), 1);
+        __builtin_prefetch(best + StudentLevelTable<std::int32_t>::index(s, l), 1);
 }
-constexpr std::int64_t kPrefetchAhead = 8;
 
-void addLoaded(ResultsTables& r, const char* p, std::int64_t count, std::int64_t firstNumber) {
+// Takes `count` records into the loaded table and the best times, straight from their bytes;
+// returns the levels (as bits) whose best times it wrote.
+std::uint64_t addRecords(ResultsTables& r, const char* p, std::int64_t count, std::int64_t firstNumber) {
+    std::int32_t* const best = r.bestTime.cells();
+    std::uint64_t levels = 0;
     for (std::int64_t j = 0; j < count; ++j, p += kRecordSize) {
         if (j + kPrefetchAhead < count)
-            prefetchBestTime(r, p + kPrefetchAhead * kRecordSize);
-        LoadedResult& e = r.loaded.emplace_back();
-        loadedFrom(p, firstNumber + j, e);
+            prefetchBestTime(best, p + kPrefetchAhead * kRecordSize);
+        const double date = doubleAt(p);
+        const std::int16_t student = qFromLittleEndian<std::int16_t>(p + 16);
+        const std::int16_t level = qFromLittleEndian<std::int16_t>(p + 18);
+        const std::int32_t time = qFromLittleEndian<std::int32_t>(p + 20);
         // Every record read lowers its student's best time, valid or not.
-        if (inTable(e.loadedBangou, e.loadedLevel)) {
-            std::int32_t& best = r.bestTime(e.loadedBangou, e.loadedLevel);
-            best = std::min(best, e.loadedTime);
-            if (e.loadedBangou >= 1 && e.loadedLevel >= 1)
-                r.levelBestTime[e.loadedLevel] = std::min(r.levelBestTime[e.loadedLevel], best);
+        if (inTable(student, level)) {
+            levels |= StudentLevelTable<std::int32_t>::levelBit(level);
+            std::int32_t& cell = best[StudentLevelTable<std::int32_t>::index(student, level)];
+            cell = std::min(cell, time);
         }
-        if (!isValidEntry(e))
-            r.loaded.pop_back(); // dropped; its time has been taken into the best time
+        if (!isValidEntry(date, student, level))
+            continue; // dropped; its time has been taken into the best time
+        LoadedResult& e = r.loaded.emplace_back();
+        e.loadedDate = date;
+        e.loadedClock = doubleAt(p + 8);
+        e.loadedBangou = student;
+        e.loadedLevel = level;
+        e.loadedTime = time;
+        // A round always writes "0" and four blanks; anything else takes the general parse.
+        e.loadedCarried = std::memcmp(p + 34, "0    ", 5) == 0 ? 0 : fieldNumber(p + 34, 5);
+        e.recordNumber = firstNumber + j;
     }
+    r.bestTime.markWritten(levels);
     r.loadedCount = static_cast<int>(r.loaded.size()) - 1;
+    return levels;
+}
+
+// levelBestTime: the least best time of students 1..5000 at each level 1..35. Only the levels
+// written since the reset can hold anything below kNoTime.
+void findLevelBestTimes(ResultsTables& r, std::uint64_t levels) {
+    using Table = StudentLevelTable<std::int32_t>;
+    const std::int32_t* const best = r.bestTime.cells();
+    for (int level = 1; level <= kMaxLevel; ++level) {
+        if (!(levels & Table::levelBit(level)))
+            continue;
+        const std::int32_t* column = best + Table::index(0, level);
+        std::int32_t least = kNoTime;
+        for (int student = 1; student <= kMaxStudent; ++student)
+            least = std::min(least, column[student]);
+        r.levelBestTime[level] = least;
+    }
+}
+
+// The statistics hear of the new entries this many records at a time, while they are still in
+// the cache.
+constexpr std::int64_t kHandOverRecords = 256;
+
+std::uint64_t addLoaded(ResultsTables& r, const char* p, std::int64_t count,
+                        std::int64_t firstNumber, const LoadedEntries& loadedEntries) {
+    std::uint64_t levels = 0;
+    for (std::int64_t from = 0; from < count; from += kHandOverRecords) {
+        const int before = r.loadedCount;
+        levels |= addRecords(r, p + from * kRecordSize, std::min(kHandOverRecords, count - from),
+                             firstNumber + from);
+        if (loadedEntries && r.loadedCount > before)
+            loadedEntries(before + 1, r.loadedCount);
+    }
+    return levels;
 }
 
 } // namespace
@@ -477,18 +517,23 @@ void recordRound(AppState& state, const Clock& clock) {
 // ---- Loading --------------------------------------------------------------------------------
 
 void loadResults(AppState& state, UserMessages& messages, const ResultsWait& wait,
-                 const LoadedEntries& loadedEntries) {
+                 const LoadedEntries& loadedEntries, const std::function<void()>& started) {
     const ResultsWait waitFor = wait ? wait : defaultWait(messages);
     LockedReader reader(state.installation.dataFolder, waitFor, state.results.loaded);
     ResultsTables& r = state.results;
+    std::uint64_t levels = 0;
     reader.read(
-        kLoadWindow, [&r] { startLoaded(r); },
-        [&r, &loadedEntries](const char* records, std::int64_t count, std::int64_t first) {
-            const int before = r.loadedCount;
-            addLoaded(r, records, count, first);
-            if (loadedEntries && r.loadedCount > before)
-                loadedEntries(before + 1, r.loadedCount);
+        kLoadWindow,
+        [&r, &started, &levels] {
+            startLoaded(r);
+            levels = 0;
+            if (started)
+                started();
+        },
+        [&](const char* records, std::int64_t count, std::int64_t first) {
+            levels |= addLoaded(r, records, count, first, loadedEntries);
         });
+    findLevelBestTimes(r, levels);
 }
 
 std::vector<ResultRecord> readResultRecords(const QString& dataFolder, UserMessages& messages,

@@ -90,9 +90,12 @@ using LoadedEntries = std::function<void(int first, int last)>;
 // Rebuilds the loaded table, bestTime and levelBestTime from the file. While another
 // installation holds the append lock it waits a second at a time, calling
 // messages.keepResponsive(), without limit. Throws ResultsFileError when the file cannot be
-// opened or read for another reason.
+// opened or read for another reason. `started` runs once the file is locked and the tables are
+// about to be rebuilt, after any waits (window events during the waits may load the results
+// themselves).
 void loadResults(AppState& state, UserMessages& messages, const ResultsWait& wait = {},
-                 const LoadedEntries& loadedEntries = {});
+                 const LoadedEntries& loadedEntries = {},
+                 const std::function<void()>& started = {});
 
 // Every whole record of the file, in file order (record n at index n - 1). Waits like the
 // loader while the file is locked.

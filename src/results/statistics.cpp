@@ -66,11 +66,6 @@ void addPoints(std::int32_t& total, std::int32_t points) {
                            : std::numeric_limits<std::int32_t>::min();
 }
 
-void addRound(std::int16_t& count) {
-    if (count < std::numeric_limits<std::int16_t>::max())
-        ++count;
-}
-
 // The criteria of one level as the computation uses them.
 struct LevelRule {
     std::int32_t targetTime = 0;
@@ -103,110 +98,111 @@ private:
     std::vector<std::int32_t> memo_;
 };
 
-// One loaded entry reduced to what the tables need.
-struct Figure {
-    std::int32_t points;
-    std::int16_t student;
-    std::int8_t level;
-    std::uint8_t flags;
-};
-enum : std::uint8_t { kCompleted = 1, kInPass = 2, kInOverdo = 4, kToday = 8 };
-
-// Students are handled in blocks whose rows of all eight tables fit the cache together.
-constexpr int kStudentsPerBlock = 128;
-constexpr int kBlocks = (kMaxStudent + kStudentsPerBlock - 1) / kStudentsPerBlock;
-int blockOf(int student) {
-    return (student - 1) / kStudentsPerBlock;
+void resetTables(ResultsTables& r) {
+    r.countAll.reset();
+    r.pointsAll.reset();
+    r.countToday.reset();
+    r.pointsToday.reset();
+    r.countPass.reset();
+    r.pointsPass.reset();
+    r.countOverdo.reset();
+    r.pointsOverdo.reset();
 }
 
-// Turns loaded entries into figures while they are fresh in the cache (the loader hands them
-// over a chunk at a time), and groups them by block of students at the end.
-class FigureCollector {
+// One computation sees at most the loader's window of records, so a count never passes the
+// range of its 16-bit cell.
+static_assert(kLoadWindow <= std::numeric_limits<std::int16_t>::max());
+
+// Adds loaded entries into the tables as the loader hands them over, while they are still in
+// the cache. The eight tables share one cell layout, so one index serves them all; only the
+// levels that occur are marked as written, so the next computation clears only those.
+class TableFiller {
 public:
-    FigureCollector(const LevelRule* rules, double today)
-        : rules_(rules), memo_(rules), today_(today) {
-        figures_.reserve(static_cast<std::size_t>(kLoadWindow));
-    }
+    TableFiller(ResultsTables& r, const LevelRule* rules, double today)
+        : r_(r), rules_(rules), memo_(rules), today_(today), countAll_(r.countAll.cells()),
+          pointsAll_(r.pointsAll.cells()), countToday_(r.countToday.cells()),
+          pointsToday_(r.pointsToday.cells()), countPass_(r.countPass.cells()),
+          pointsPass_(r.pointsPass.cells()), countOverdo_(r.countOverdo.cells()),
+          pointsOverdo_(r.pointsOverdo.cells()) {}
 
     void add(const LoadedResult* entries, int count) {
+        std::uint64_t levels = 0;
         for (int k = 0; k < count; ++k) {
+            if (k + kPrefetchAhead < count)
+                prefetch(entries[k + kPrefetchAhead]);
             const LoadedResult& e = entries[k];
             const int l = e.loadedLevel;
-            if (!isLevel(l) || !isStudent(e.loadedBangou))
+            const int s = e.loadedBangou;
+            if (!isLevel(l) || !isStudent(s))
                 continue;
+            levels |= StudentLevelTable<std::int32_t>::levelBit(l);
+            const std::size_t i = StudentLevelTable<std::int32_t>::index(s, l);
             const LevelRule& rule = rules_[l];
             const double d = e.loadedDate;
-            const std::uint8_t flags = (e.loadedTime < kCompletedBelow ? kCompleted : 0) |
-                                       (d > rule.passFrom ? kInPass : 0) |
-                                       (d > rule.overdoFrom ? kInOverdo : 0) |
-                                       (d == today_ ? kToday : 0);
-            figures_.push_back({memo_.points(l, e.loadedTime), e.loadedBangou,
-                                static_cast<std::int8_t>(l), flags});
-            ++blockCount_[blockOf(e.loadedBangou)];
+            const int completed = e.loadedTime < kCompletedBelow ? 1 : 0;
+            const std::int32_t p = memo_.points(l, e.loadedTime);
+            countAll_[i] = static_cast<std::int16_t>(countAll_[i] + completed);
+            addPoints(pointsAll_[i], p);
+            if (d > rule.passFrom) {
+                countPass_[i] = static_cast<std::int16_t>(countPass_[i] + completed);
+                addPoints(pointsPass_[i], p);
+            }
+            if (d > rule.overdoFrom) {
+                countOverdo_[i] = static_cast<std::int16_t>(countOverdo_[i] + completed);
+                addPoints(pointsOverdo_[i], p);
+            }
+            if (d == today_) {
+                countToday_[i] += static_cast<float>(completed);
+                addPoints(pointsToday_[i], p);
+            }
         }
-    }
-
-    // The figures, block after block, in file order within a block; `start`[b] is where block
-    // b begins and `start`[kBlocks] is the end.
-    std::vector<Figure> grouped(std::array<int, kBlocks + 1>& start) const {
-        start[0] = 0;
-        for (int b = 0; b < kBlocks; ++b)
-            start[b + 1] = start[b] + blockCount_[b];
-        std::array<int, kBlocks> next;
-        std::copy(start.begin(), start.end() - 1, next.begin());
-        std::vector<Figure> out(figures_.size());
-        for (const Figure& f : figures_)
-            out[static_cast<std::size_t>(next[blockOf(f.student)]++)] = f;
-        return out;
+        markWritten(levels);
     }
 
 private:
+    // Asks for the cells of an entry a few entries ahead: they are visited in no particular
+    // order and would each wait for memory otherwise.
+    static constexpr int kPrefetchAhead = 8;
+    void prefetch(const LoadedResult& e) const {
+        const int l = e.loadedLevel;
+        const int s = e.loadedBangou;
+        if (!isLevel(l) || !isStudent(s))
+            return;
+        const std::size_t i = StudentLevelTable<std::int32_t>::index(s, l);
+        __builtin_prefetch(countAll_ + i, 1);
+        __builtin_prefetch(pointsAll_ + i, 1);
+        __builtin_prefetch(countToday_ + i, 1);
+        __builtin_prefetch(pointsToday_ + i, 1);
+        __builtin_prefetch(countPass_ + i, 1);
+        __builtin_prefetch(pointsPass_ + i, 1);
+        __builtin_prefetch(countOverdo_ + i, 1);
+        __builtin_prefetch(pointsOverdo_ + i, 1);
+    }
+
+    void markWritten(std::uint64_t levels) {
+        r_.countAll.markWritten(levels);
+        r_.pointsAll.markWritten(levels);
+        r_.countToday.markWritten(levels);
+        r_.pointsToday.markWritten(levels);
+        r_.countPass.markWritten(levels);
+        r_.pointsPass.markWritten(levels);
+        r_.countOverdo.markWritten(levels);
+        r_.pointsOverdo.markWritten(levels);
+    }
+
+    ResultsTables& r_;
     const LevelRule* rules_;
     PointsMemo memo_;
     double today_;
-    std::vector<Figure> figures_;
-    int blockCount_[kBlocks] = {};
+    std::int16_t* countAll_;
+    std::int32_t* pointsAll_;
+    float* countToday_;
+    std::int32_t* pointsToday_;
+    std::int16_t* countPass_;
+    std::int32_t* pointsPass_;
+    std::int16_t* countOverdo_;
+    std::int32_t* pointsOverdo_;
 };
-
-// Zeroes the rows of students first..last - 1 (rows are contiguous in every table).
-template <typename T> void zeroRows(StudentLevelTable<T>& table, int first, int last) {
-    std::fill(&table(first, 0), &table(last - 1, 0) + kTableLevels, T{});
-}
-
-void zeroRows(ResultsTables& r, int first, int last) {
-    zeroRows(r.countAll, first, last);
-    zeroRows(r.pointsAll, first, last);
-    zeroRows(r.countToday, first, last);
-    zeroRows(r.pointsToday, first, last);
-    zeroRows(r.countPass, first, last);
-    zeroRows(r.pointsPass, first, last);
-    zeroRows(r.countOverdo, first, last);
-    zeroRows(r.pointsOverdo, first, last);
-}
-
-void addFigure(ResultsTables& r, const Figure& f) {
-    const int s = f.student;
-    const int l = f.level;
-    const bool completed = f.flags & kCompleted;
-    if (completed)
-        addRound(r.countAll(s, l));
-    if (f.flags & kInPass) {
-        if (completed)
-            addRound(r.countPass(s, l));
-        addPoints(r.pointsPass(s, l), f.points);
-    }
-    if (f.flags & kInOverdo) {
-        if (completed)
-            addRound(r.countOverdo(s, l));
-        addPoints(r.pointsOverdo(s, l), f.points);
-    }
-    addPoints(r.pointsAll(s, l), f.points);
-    if (f.flags & kToday) {
-        if (completed)
-            r.countToday(s, l) += 1;
-        addPoints(r.pointsToday(s, l), f.points);
-    }
-}
 
 } // namespace
 
@@ -232,21 +228,14 @@ void computeStatistics(AppState& state, const Clock& clock, UserMessages& messag
         rules[l] = {p.targetTime[l], static_cast<double>(p.pointRate[l]),
                     now - p.judgePeriod[l].toNumber(), now - p.overdoPeriod[l].toNumber()};
     }
-    FigureCollector collector(rules, clock.todaySerial());
-    loadResults(state, messages, wait, [&](int first, int last) {
-        collector.add(&r.loaded[static_cast<std::size_t>(first)], last - first + 1);
-    });
-
-    std::array<int, kBlocks + 1> start;
-    const std::vector<Figure> figures = collector.grouped(start);
-    // The tables start from zero on every computation; each block of students is cleared and
-    // filled while its rows are in the cache.
-    for (int b = 0; b < kBlocks; ++b) {
-        const int first = 1 + b * kStudentsPerBlock;
-        zeroRows(r, first, std::min(first + kStudentsPerBlock, kMaxStudent + 1));
-        for (int i = start[b]; i < start[b + 1]; ++i)
-            addFigure(r, figures[static_cast<std::size_t>(i)]);
-    }
+    // The tables start from zero on every computation, once the loader holds the file.
+    TableFiller filler(r, rules, clock.todaySerial());
+    loadResults(
+        state, messages, wait,
+        [&](int first, int last) {
+            filler.add(&r.loaded[static_cast<std::size_t>(first)], last - first + 1);
+        },
+        [&] { resetTables(r); });
 }
 
 bool isCleared(const AppState& state, int student, int level) {

@@ -152,6 +152,64 @@ TEST_F(StatisticsTest, EachComputationStartsFromEmptyTables) {
     }
 }
 
+// A computation clears only the levels the tables were written at since the last one: cells
+// written by the previous file, by a round, or directly by a screen must all start from nothing.
+TEST_F(StatisticsTest, ANewComputationLeavesNothingOfTheLastOne) {
+    for (int l : {2, 5, 35}) {
+        state->program.targetTime[l] = 60;
+        state->program.pointRate[l] = 1;
+    }
+    compute({makeRecord(kToday, 7, 35, 30), makeRecord(kToday, 4000, 5, 30),
+             makeRecord(kToday, 0, 3, 40), makeRecord(-1, 8, 3, 41)});
+    ResultsTables& r = state->results;
+    ASSERT_EQ(r.pointsToday(7, 35), 11);
+    ASSERT_EQ(r.bestTime(0, 3), 40);
+    ASSERT_EQ(r.levelBestTime[3], 41);
+    state->student.studentNumber = 9;
+    state->round.levelIndex = 4;
+    state->round.roundTime = 50;
+    recordRound(*state, clock); // lowers bestTime(9, 4) and levelBestTime[4] in memory
+    ASSERT_EQ(r.bestTime(9, 4), 50);
+    r.countAll(11, 6) = 3; // as a screen's own figures would
+    r.bestTime(12, 7) = 20;
+
+    compute({makeRecord(kToday, 1, 2, 30)}); // a new file without any of those
+    EXPECT_EQ(r.pointsAll(1, 2), 11);
+    for (int l = 0; l <= kMaxLevel; ++l) {
+        EXPECT_EQ(r.levelBestTime[l], l == 2 ? 30 : kNoTime) << "level " << l;
+        for (int s = 0; s <= kMaxStudent; ++s) {
+            if (s == 1 && l == 2)
+                continue;
+            const bool empty = r.countAll(s, l) == 0 && r.pointsAll(s, l) == 0 &&
+                               r.countToday(s, l) == 0 && r.pointsToday(s, l) == 0 &&
+                               r.countPass(s, l) == 0 && r.pointsPass(s, l) == 0 &&
+                               r.countOverdo(s, l) == 0 && r.pointsOverdo(s, l) == 0 &&
+                               r.bestTime(s, l) == kNoTime;
+            ASSERT_TRUE(empty) << "student " << s << " level " << l;
+        }
+    }
+}
+
+TEST(StudentLevelTable, ResetRestoresTheInitialValueWhereverTheTableWasWritten) {
+    StudentLevelTable<std::int32_t> table(kNoTime);
+    table(0, 0) = 1;
+    table(kMaxStudent, kMaxLevel) = 2;
+    table.cells()[StudentLevelTable<std::int32_t>::index(17, 9)] = 3;
+    table.markWritten(StudentLevelTable<std::int32_t>::levelBit(9));
+    const StudentLevelTable<std::int32_t>& view = table;
+    EXPECT_EQ(view(17, 9), 3);
+    EXPECT_EQ(view(kMaxStudent, kMaxLevel), 2);
+    table.reset();
+    for (int l = 0; l <= kMaxLevel; ++l)
+        for (int s = 0; s <= kMaxStudent; ++s)
+            ASSERT_EQ(view(s, l), kNoTime) << s << "/" << l;
+    table.fill(5);
+    table.reset();
+    for (int l = 0; l <= kMaxLevel; ++l)
+        for (int s = 0; s <= kMaxStudent; ++s)
+            ASSERT_EQ(view(s, l), kNoTime) << s << "/" << l;
+}
+
 TEST_F(StatisticsTest, JudgementsCompareWithTheLevelsCriteria) {
     ProgramState& p = state->program;
     p.clearCount[1] = 2;
