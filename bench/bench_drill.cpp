@@ -1,6 +1,7 @@
 // Drill speed: a key press through the answer board and the redraw of the cells, and the time
 // from Enter to the first samples of the answer's sound reaching the audio device.
 #include "app/app.h"
+#include "benchsupport.h"
 #include "drill/mainfrm.h"
 #include "sound/sdlaudio.h"
 #include "startup/identity.h"
@@ -20,42 +21,12 @@
 
 namespace {
 
-QApplication& qtApp() {
-    static int argc = 1;
-    static char name[] = "bench_drill";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
-class BenchClock : public Clock {
-public:
-    QDateTime now() const override { return QDateTime(QDate(2026, 12, 11), QTime(10, 0)); }
-    std::int64_t tickMs() const override { return 1'000'000; }
-};
-class BenchRandom : public Random {
-public:
-    void seed(std::uint32_t) override {}
-    double next() override { return 0.5; } // every level-1 problem is 55000
-};
-class SilentAudio : public AudioOut {
-public:
-    int play(const QString&, QString*) override { return 0; }
-};
-class NoMessages : public UserMessages {
-public:
-    void information(const QString&, const QString&) override {}
-    void error(const QString&, const QString&) override {}
-    bool confirm(const QString&, const QString&) override { return true; }
-};
-
+// The drill screen of a level-1 round on `audio`, the correct-answer cue in `soundFolder`.
 std::unique_ptr<App> makeApp(std::unique_ptr<AudioOut> audio, const QString& soundFolder) {
-    qtApp();
-    Services s;
-    s.clock = std::make_unique<BenchClock>();
-    s.random = std::make_unique<BenchRandom>();
+    bench::qtApp();
+    // The random numbers are all 0.5: every level-1 problem is 55000.
+    Services s = bench::services(QDateTime(QDate(2026, 12, 11), QTime(10, 0)));
     s.audio = std::move(audio);
-    s.messages = std::make_unique<NoMessages>();
     auto app = std::make_unique<App>(std::move(s), QDir::tempPath());
     AppState& st = app->state();
     setProgramIdentity(st.program);
@@ -80,7 +51,7 @@ void sendKey(QWidget* w, int key, const QString& text) {
 // One key in sequence mode (a 16th character wipes the entry, so the board never fills up),
 // then the board's cells painted into an image as the window would paint them.
 void BM_KeyPressAndCellRedraw(benchmark::State& state) {
-    auto app = makeApp(std::make_unique<SilentAudio>(), QDir::tempPath() + u'/');
+    auto app = makeApp(bench::silentAudio(), QDir::tempPath() + u'/');
     MainFrm* drill = app->screen<MainFrm>();
     drill->resize(1024, 768);
     sendKey(drill, Qt::Key_Down, {});

@@ -2,18 +2,14 @@
 // statistics, the four points rankings, the column texts and the availability), today's list
 // (the newest 1,000 records) and the one-year period list (the newest 20,000 records).
 #include "app/app.h"
+#include "benchsupport.h"
 #include "menu/seisekitime1.h"
-#include "results/resultsfile.h"
 #include "results/statistics.h"
 #include "roster/roster.h"
 #include "startup/identity.h"
 #include "startup/settings.h"
-#include "text/cp932.h"
 #include "text/dateserial.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -21,75 +17,17 @@ namespace {
 
 const QDateTime kNow(QDate(2026, 12, 11), QTime(10, 0));
 
-QApplication& qtApp() {
-    static int argc = 1;
-    static char name[] = "bench_menu";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(argc, argv);
-    return app;
-}
-
-class BenchClock : public Clock {
-public:
-    QDateTime now() const override { return kNow; }
-    std::int64_t tickMs() const override { return 1'000'000; }
-};
-class BenchRandom : public Random {
-public:
-    void seed(std::uint32_t) override {}
-    double next() override { return 0.5; }
-};
-class SilentAudio : public AudioOut {
-public:
-    int play(const QString&, QString*) override { return 0; }
-};
-class NoMessages : public UserMessages {
-public:
-    void information(const QString&, const QString&) override {}
-    void error(const QString&, const QString&) override {}
-    bool confirm(const QString&, const QString&) override { return true; }
-};
-
-void writeText(const QString& path, const QString& text) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    cp932::writeFile(path, text);
-}
-
 // A school of 5,000 students and 20,000 rounds over the last year; the newest 1,000 are today's.
 QString makeBigSchool(const QString& root) {
-    const QString r = root + u'/';
-    writeText(r + QStringLiteral("パスデータ.txt"),
-              r + QStringLiteral("\n2\n3\n4\n5\n6\n7\n8\n9\n10\n"));
-    writeText(r + QStringLiteral("共通データ.txt"),
-              QStringLiteral("4\n12345テスト塾\n0\n0\n0\npass\n0\n0\n0\n0\n"));
-    QString roster;
-    for (int n = 1; n <= 5000; ++n)
-        roster += QStringLiteral("%1,%2,0,0,\"生徒%1\",0,\"\",\"\"\n").arg(n).arg(2012 + n % 9);
-    writeText(r + QStringLiteral("新名簿.txt"), roster);
-    writeText(r + QStringLiteral("音フォルダ/新音ファイル.txt"),
-              QStringLiteral("正解音2\nseikai\n*\n"));
-    const QString program = r + QStringLiteral("数読庵/");
-    writeText(
-        program + QStringLiteral("タイム回数データ.txt"),
-        QStringLiteral("目標Time,最低Time,ｸﾘｱﾎﾟｲﾝﾄ,ｸﾘｱ回数,ﾎﾟｲﾝﾄ倍率,禁回,禁点,判期間,禁期間,,,\n"
-                       "60,90,300,20,1,0,0,7,1,,,\n80,120,300,20,1.5,10,0,7,1,,,\n"
-                       "100,150,300,20,2,0,3000,14,2,,,\n150,220,300,20,3,0,0,30,1,,,\n"));
-    QByteArray bytes;
+    const QString program =
+        bench::writeSchool(root, {5000, [](int n) { return QStringLiteral("生徒%1").arg(n); },
+                                  [](int n) { return 2012 + n % 9; }});
     const double today = toDateSerial(kNow.date());
-    for (int k = 1; k <= 20000; ++k) {
-        ResultRecord rec;
-        rec.recordDate = k > 19000 ? today : today - 1 - (19000 - k) / 53;
-        rec.recordClock = (8 * 3600 + k % 30000) / 86400.0;
-        rec.Bangou = static_cast<std::int16_t>(1 + (k * 7919) % 5000);
-        rec.level = static_cast<std::int16_t>(1 + k % 4);
-        rec.time = k % 97 == 0 ? 99999 : 25 + (k * 31) % 200;
-        bytes += serializeRecord(rec);
-    }
-    QFile f(program + kResultsFileName);
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
+    bench::writeResults(program, 1, 20000, [today](int k) {
+        return bench::record(k > 19000 ? today : today - 1 - (19000 - k) / 53,
+                             (8 * 3600 + k % 30000) / 86400.0, 1 + (k * 7919) % 5000, 1 + k % 4,
+                             k % 97 == 0 ? 99999 : 25 + (k * 31) % 200);
+    });
     return program;
 }
 
@@ -97,14 +35,9 @@ struct BigSchool {
     QTemporaryDir dir;
     std::unique_ptr<App> app;
     BigSchool() {
-        qtApp();
+        bench::qtApp();
         const QString program = makeBigSchool(dir.path());
-        Services s;
-        s.clock = std::make_unique<BenchClock>();
-        s.random = std::make_unique<BenchRandom>();
-        s.audio = std::make_unique<SilentAudio>();
-        s.messages = std::make_unique<NoMessages>();
-        app = std::make_unique<App>(std::move(s), program);
+        app = std::make_unique<App>(bench::services(kNow), program);
         AppState& st = app->state();
         loadSettings(st, program);
         fillLevelTable(st.program);

@@ -1,12 +1,14 @@
 // suudokuan-admin check: loads an installation's settings exactly as the program does and prints
 // what it loaded, so an installer can see at once whether the folders and files are right.
 #include "admin/command.h"
+#include "admin/options.h"
 #include "sound/soundcues.h"
 #include "startup/settings.h"
-#include "text/loaderror.h"
 #include "text/numparse.h"
 
 namespace {
+
+const char* const kUsage = "check PROGRAM_FOLDER";
 
 QString number(double v) { return shortestDecimal(v); }
 
@@ -22,39 +24,38 @@ void printCriteria(const ProgramState& p, QTextStream& out) {
     }
 }
 
-int check(const QStringList& args, AdminIo& io) {
-    if (args.size() != 1) {
-        io.err << "usage: suudokuan-admin check PROGRAM_FOLDER\n";
-        return 2;
-    }
-    AppState state;
-    try {
-        loadSettings(state, args[0]);
-    } catch (const LoadError& e) {
-        io.err << e.message() << "\n";
-        return 1;
-    }
+void printInstallation(const AppState& state, QTextStream& out) {
     const InstallationState& in = state.installation;
     int cueCount = 0;
     for (int c = 1; c < kCueColumns; ++c)
         if (!state.sound.soundCueTable[c][21].isEmpty())
             ++cueCount;
-    io.out << "appFolder=" << in.appFolder << "\n"
-           << "rootFolder=" << in.rootFolder << "\n"
-           << "programFolderName=" << in.programFolderName << "\n"
-           << "dataFolder=" << in.dataFolder << "\n"
-           << "soundFolder=" << in.soundFolder << "\n"
-           << "schoolYearStartMonth=" << in.schoolYearStartMonth.toText() << "\n"
-           << "siteCode=" << in.siteCode << "\n"
-           << "siteTitle=" << in.siteTitle << "\n"
-           << "commonItem3=" << in.commonItem3.toText() << "\n"
-           << "dataChangePassword=" << in.dataChangePassword.toText() << "\n"
-           << "programName=" << state.program.programName << "\n"
-           << "cueCount=" << cueCount << "\n";
-    printCriteria(state.program, io.out);
-    return 0;
+    out << "appFolder=" << in.appFolder << "\n"
+        << "rootFolder=" << in.rootFolder << "\n"
+        << "programFolderName=" << in.programFolderName << "\n"
+        << "dataFolder=" << in.dataFolder << "\n"
+        << "soundFolder=" << in.soundFolder << "\n"
+        << "schoolYearStartMonth=" << in.schoolYearStartMonth.toText() << "\n"
+        << "siteCode=" << in.siteCode << "\n"
+        << "siteTitle=" << in.siteTitle << "\n"
+        << "commonItem3=" << in.commonItem3.toText() << "\n"
+        << "dataChangePassword=" << in.dataChangePassword.toText() << "\n"
+        << "programName=" << state.program.programName << "\n"
+        << "cueCount=" << cueCount << "\n";
+    printCriteria(state.program, out);
 }
 
-AdminCommand reg("check", "check PROGRAM_FOLDER", check);
+int check(const QStringList& args, AdminIo& io) {
+    if (args.size() != 1)
+        return usageError(io, kUsage);
+    AppState state;
+    return reportingLoadErrors(io, [&] {
+        loadSettings(state, args[0]);
+        printInstallation(state, io.out);
+        return 0;
+    });
+}
+
+AdminCommand reg("check", kUsage, check);
 
 } // namespace

@@ -2,13 +2,13 @@
 // spreadsheet (UTF-8 with a byte-order mark, CR LF), with the student's name and grade from the
 // roster and the points each record earns.
 #include "admin/command.h"
+#include "admin/options.h"
 #include "results/resultsfile.h"
 #include "results/statistics.h"
 #include "roster/roster.h"
 #include "startup/settings.h"
 #include "text/cp932.h"
 #include "text/dateserial.h"
-#include "text/loaderror.h"
 
 #include <QDateTime>
 #include <cmath>
@@ -19,13 +19,6 @@ namespace {
 const char* const kUsage = "export PROGRAM_FOLDER [--now \"YYYY-MM-DD HH:MM:SS\"]";
 const QString kHeader =
     QStringLiteral("record,date,clock,student,name,grade,level,time,siteCode,basePoints,points");
-
-class QuietMessages : public UserMessages {
-public:
-    void information(const QString&, const QString&) override {}
-    void error(const QString&, const QString&) override {}
-    bool confirm(const QString&, const QString&) override { return false; }
-};
 
 // A field as CSV requires: quoted when it holds a comma, a quote or a line break.
 QString csvField(const QString& value) {
@@ -103,47 +96,25 @@ QString recordLine(std::size_t index, const ResultRecord& r, const AppState& sta
 }
 
 int runExport(const QStringList& args, AdminIo& io) {
-    QString folder;
-    QDate today = QDate::currentDate();
-    for (int i = 0; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--now") && i + 1 < args.size()) {
-            const QString text = args[++i];
-            QDateTime when = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-            if (!when.isValid()) {
-                io.err << "--now: 「" << text << "」は YYYY-MM-DD HH:MM:SS の形ではありません。\n";
-                return 1;
-            }
-            today = when.date();
-        } else if (folder.isEmpty() && !args[i].startsWith(QLatin1String("--"))) {
-            folder = args[i];
-        } else {
-            io.err << "usage: suudokuan-admin " << kUsage << "\n";
-            return 2;
-        }
-    }
-    if (folder.isEmpty()) {
-        io.err << "usage: suudokuan-admin " << kUsage << "\n";
-        return 2;
-    }
+    const std::optional<AdminArgs> a = parseFolderArgs(args, {QStringLiteral("--now")});
+    if (!a)
+        return usageError(io, kUsage);
+    const std::unique_ptr<Clock> clock = commandClock(*a, io);
+    if (!clock)
+        return 1;
+    const QDate today = clock->now().date();
     auto state = std::make_unique<AppState>();
     QuietMessages messages;
-    std::vector<StudentInfo> students;
-    std::vector<ResultRecord> records;
-    try {
-        loadSettings(*state, folder);
-        students = studentsByNumber(state->installation, today);
-        records = readResultRecords(state->installation.dataFolder, messages);
-    } catch (const LoadError& e) {
-        io.err << e.message() << '\n';
-        return 1;
-    } catch (const ResultsFileError& e) {
-        io.err << e.message() << '\n';
-        return 1;
-    }
-    io.out << QChar(0xFEFF) << kHeader << "\r\n";
-    for (std::size_t i = 0; i < records.size(); ++i)
-        io.out << recordLine(i, records[i], *state, students) << "\r\n";
-    return 0;
+    return reportingLoadErrors(io, [&] {
+        loadSettings(*state, a->words[0]);
+        const std::vector<StudentInfo> students = studentsByNumber(state->installation, today);
+        const std::vector<ResultRecord> records =
+            readResultRecords(state->installation.dataFolder, messages);
+        io.out << QChar(0xFEFF) << kHeader << "\r\n";
+        for (std::size_t i = 0; i < records.size(); ++i)
+            io.out << recordLine(i, records[i], *state, students) << "\r\n";
+        return 0;
+    });
 }
 
 AdminCommand reg("export", kUsage, runExport);

@@ -1,6 +1,7 @@
 // suudokuan-admin lists: the rows of one level's list of the level menu, exactly as the menu
 // shows them, one a line — a ranking or a day's results exported as text.
 #include "admin/command.h"
+#include "admin/options.h"
 #include "reports/rankings.h"
 #include "reports/resultlists.h"
 #include "results/resultsfile.h"
@@ -8,7 +9,6 @@
 #include "roster/roster.h"
 #include "startup/identity.h"
 #include "startup/settings.h"
-#include "text/loaderror.h"
 
 #include <QDateTime>
 #include <memory>
@@ -21,23 +21,6 @@ const char* const kUsage =
     "[--points] [--now \"YYYY-MM-DD HH:MM:SS\"]   (VIEW: best, points, todaypoints, today, "
     "period, personal)";
 
-class ListsClock : public Clock {
-public:
-    explicit ListsClock(QDateTime when) : when_(std::move(when)) {}
-    QDateTime now() const override { return when_; }
-    std::int64_t tickMs() const override { return 0; }
-
-private:
-    QDateTime when_;
-};
-
-class ListsMessages : public UserMessages {
-public:
-    void information(const QString&, const QString&) override {}
-    void error(const QString&, const QString&) override {}
-    bool confirm(const QString&, const QString&) override { return false; }
-};
-
 struct ListsRequest {
     QString folder;
     QString view;
@@ -49,42 +32,30 @@ struct ListsRequest {
     QDateTime now = QDateTime::currentDateTime();
 };
 
-std::optional<int> wholeNumber(const QString& text) {
-    bool ok = false;
-    const int n = text.toInt(&ok);
-    return ok ? std::optional<int>(n) : std::nullopt;
-}
-
-// Reads the arguments; an unknown or incomplete option gives nullopt.
+// Reads the arguments; an unknown, incomplete or malformed option gives nullopt.
 std::optional<ListsRequest> parseArguments(const QStringList& args) {
-    ListsRequest r;
-    QStringList words;
-    for (int i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == u"--points") {
-            r.points = true;
-        } else if (a == u"--filter" && hasValue) {
-            r.filter = args[++i];
-        } else if (a == u"--now" && hasValue) {
-            r.now = QDateTime::fromString(args[++i], QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-            if (!r.now.isValid())
-                return std::nullopt;
-        } else if ((a == u"--student" || a == u"--level" || a == u"--period") && hasValue) {
-            const auto n = wholeNumber(args[++i]);
-            if (!n)
-                return std::nullopt;
-            (a == u"--student" ? r.student : a == u"--level" ? r.level : r.period) = *n;
-        } else if (a.startsWith(u"--")) {
-            return std::nullopt;
-        } else {
-            words.append(a);
-        }
-    }
-    if (words.size() != 2)
+    const std::optional<AdminArgs> a = parseAdminArgs(
+        args,
+        {QStringLiteral("--student"), QStringLiteral("--level"), QStringLiteral("--filter"),
+         QStringLiteral("--period"), QStringLiteral("--now")},
+        {QStringLiteral("--points")});
+    if (!a || a->words.size() != 2)
         return std::nullopt;
-    r.folder = words[0];
-    r.view = words[1];
+    ListsRequest r;
+    r.folder = a->words[0];
+    r.view = a->words[1];
+    r.points = a->flags.contains(QStringLiteral("--points"));
+    r.filter = a->value(QStringLiteral("--filter"), r.filter);
+    for (const QString& text : a->values.value(QStringLiteral("--now"))) {
+        const std::optional<QDateTime> when = parseMoment(text);
+        if (!when)
+            return std::nullopt;
+        r.now = *when;
+    }
+    if (!readWholeNumber(*a, QStringLiteral("--student"), &r.student) ||
+        !readWholeNumber(*a, QStringLiteral("--level"), &r.level) ||
+        !readWholeNumber(*a, QStringLiteral("--period"), &r.period))
+        return std::nullopt;
     static const QStringList views = {"best",  "points", "todaypoints",
                                       "today", "period", "personal"};
     if (!views.contains(r.view) || r.student < 0 || r.student > kMaxStudent)
@@ -132,14 +103,12 @@ QStringList listRows(const AppState& state, const ListsRequest& r, UserMessages&
 
 int runLists(const QStringList& args, AdminIo& io) {
     const std::optional<ListsRequest> request = parseArguments(args);
-    if (!request) {
-        io.err << "usage: suudokuan-admin " << kUsage << "\n";
-        return 2;
-    }
-    ListsClock clock(request->now);
-    ListsMessages messages;
+    if (!request)
+        return usageError(io, kUsage);
+    FixedClock clock(request->now);
+    QuietMessages messages;
     AppState state;
-    try {
+    return reportingLoadErrors(io, [&] {
         prepareState(state, *request, clock, messages);
         if (request->level < 1 || request->level > state.program.levelCount) {
             io.err << "レベル " << request->level << " はありません (1〜"
@@ -148,14 +117,8 @@ int runLists(const QStringList& args, AdminIo& io) {
         }
         for (const QString& row : listRows(state, *request, messages))
             io.out << row << "\n";
-    } catch (const LoadError& e) {
-        io.err << e.message() << "\n";
-        return 1;
-    } catch (const ResultsFileError& e) {
-        io.err << e.message() << "\n";
-        return 1;
-    }
-    return 0;
+        return 0;
+    });
 }
 
 AdminCommand reg("lists", kUsage, runLists);

@@ -17,6 +17,25 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 
+namespace {
+
+// The loaded screen of type Screen, loaded first when there is none.
+template <typename Screen> Screen* loadedScreen(App& app) {
+    if (auto* loaded = app.screen<Screen>())
+        return loaded;
+    return app.load(new Screen(app));
+}
+
+// Brings a screen to the front with the keyboard, then lets it fill itself in.
+template <typename Screen> void bringForward(Screen* screen) {
+    screen->show();
+    screen->raise();
+    screen->activateWindow();
+    screen->activateScreen();
+}
+
+} // namespace
+
 App::App(Services services, QString programFolder)
     : services_(std::move(services)), programFolder_(std::move(programFolder)) {}
 
@@ -47,25 +66,18 @@ void App::showNameScreen() {
         if (!names->loadScreen())
             return; // a bad roster has ended the program
     }
-    names->show();
-    names->raise();
-    names->activateWindow();
-    names->activateScreen();
+    bringForward(names);
 }
 
 void App::showVersionScreen() {
-    auto* ver = screen<frmver>();
-    if (!ver)
-        ver = load(new frmver(*this));
+    auto* ver = loadedScreen<frmver>(*this);
     ver->show();
     ver->raise();
     ver->activateScreen();
 }
 
 void App::showVersionScreenOver(QWidget* owner) {
-    auto* ver = screen<frmver>();
-    if (!ver)
-        ver = load(new frmver(*this));
+    auto* ver = loadedScreen<frmver>(*this);
     ver->hide(); // modality takes effect when the window is shown
     ver->setWindowModality(Qt::ApplicationModal);
     ver->resize(ver->size().expandedTo(ver->minimumSizeHint())); // its size once shown
@@ -79,9 +91,7 @@ void App::showVersionScreenOver(QWidget* owner) {
 }
 
 void App::showWaitScreen() {
-    auto* wait = screen<BASEFRM>();
-    if (!wait)
-        wait = load(new BASEFRM(*this));
+    auto* wait = loadedScreen<BASEFRM>(*this);
     wait->show();
     wait->raise();
     doEvents();
@@ -101,11 +111,7 @@ void App::openLevelMenu() {
 void App::showLevelMenu() {
     if (auto* old = screen<seisekitime1>())
         unload(old);
-    auto* menu = load(new seisekitime1(*this));
-    menu->show();
-    menu->raise();
-    menu->activateWindow();
-    menu->activateScreen();
+    bringForward(load(new seisekitime1(*this)));
 }
 
 void App::startDrill() {
@@ -121,23 +127,11 @@ void App::startDrill() {
     }
     resetRoundForStart(round);
     doEvents();
-    auto* drill = screen<MainFrm>();
-    if (!drill)
-        drill = load(new MainFrm(*this));
-    drill->show();
-    drill->raise();
-    drill->activateWindow();
-    drill->activateScreen();
+    bringForward(loadedScreen<MainFrm>(*this));
 }
 
 void App::showEndOfRound() {
-    auto* results = screen<FrmSyuuryou>();
-    if (!results)
-        results = load(new FrmSyuuryou(*this));
-    results->show();
-    results->raise();
-    results->activateWindow();
-    results->activateScreen();
+    bringForward(loadedScreen<FrmSyuuryou>(*this));
 }
 
 SoundContext App::soundContext() {

@@ -123,22 +123,20 @@ void seisekitime1::buildControls() {
     Label13 = named(new QLabel(this), QStringLiteral("Label13"));
     place(Label13, 4020, 600, 5000, 420, 16);
 
-    Picture3 = named(new QFrame(this), QStringLiteral("Picture3"));
-    Picture3->setFrameShape(QFrame::Panel);
-    Picture3->setFrameShadow(QFrame::Sunken);
-    setBackground(Picture3, 0xFFFFFF, QPalette::Window);
-    place(Picture3, 9300, 110, 2600, 450);
-    Label17 = named(new QLabel(Picture3), QStringLiteral("Label17"));
-    Label17->setAlignment(Qt::AlignCenter);
-    place(Label17, 30, 30, 2540, 390, 16);
-    Picture4 = named(new QFrame(this), QStringLiteral("Picture4"));
-    Picture4->setFrameShape(QFrame::Panel);
-    Picture4->setFrameShadow(QFrame::Sunken);
-    setBackground(Picture4, 0xFFFFFF, QPalette::Window);
-    place(Picture4, 9300, 610, 2600, 450);
-    Label18 = named(new QLabel(Picture4), QStringLiteral("Label18"));
-    Label18->setAlignment(Qt::AlignCenter);
-    place(Label18, 30, 30, 2540, 390, 16);
+    // Two sunken white panels at the top right, each holding one centred line.
+    const auto sunkenPanel = [this](QFrame*& panel, const QString& panelName, QLabel*& label,
+                                    const QString& labelName, double top) {
+        panel = named(new QFrame(this), panelName);
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        setBackground(panel, 0xFFFFFF, QPalette::Window);
+        place(panel, 9300, top, 2600, 450);
+        label = named(new QLabel(panel), labelName);
+        label->setAlignment(Qt::AlignCenter);
+        place(label, 30, 30, 2540, 390, 16);
+    };
+    sunkenPanel(Picture3, QStringLiteral("Picture3"), Label17, QStringLiteral("Label17"), 110);
+    sunkenPanel(Picture4, QStringLiteral("Picture4"), Label18, QStringLiteral("Label18"), 610);
 
     Command1 = named(new QPushButton(QStringLiteral("戻る(0)"), this), QStringLiteral("Command1"));
     place(Command1, 12150, 110, 2900, 950, 20);

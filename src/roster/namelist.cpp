@@ -12,7 +12,6 @@ namespace {
 
 const QChar kIdeographicSpace(0x3000);
 
-// The last `width` characters of `blanks` blanks followed by the number.
 // The last `width` characters of `blanks` blanks followed by the number, built in place.
 QString rightAligned(std::int64_t value, int blanks, int width) {
     char16_t digits[24];

@@ -1,9 +1,8 @@
 // A temporary school with App on fake services, for the drill and end-of-round screen tests.
 #pragma once
-#include "app/app.h"
 #include "startup/identity.h"
 #include "startup/settings.h"
-#include "support/testsupport.h"
+#include "support/apphost.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,30 +32,13 @@ inline void saveShot(QWidget* w, const QString& name) {
     w->grab().save(folder + u'/' + name + QStringLiteral(".png"));
 }
 
-struct DrillSchool {
+struct DrillSchool : AppHost {
     explicit DrillSchool(const SchoolOptions& options = {},
                          std::unique_ptr<AudioOut> realAudio = nullptr) {
         ensureQtApp();
         programFolder = makeSchool(dir.path(), options);
-        Services s;
-        auto c = std::make_unique<FakeClock>();
-        auto r = std::make_unique<FakeRandom>();
-        auto m = std::make_unique<FakeMessages>();
-        clock = c.get();
-        random = r.get();
-        messages = m.get();
-        s.clock = std::move(c);
-        s.random = std::move(r);
-        s.messages = std::move(m);
-        if (realAudio) {
-            s.audio = std::move(realAudio);
-        } else {
-            auto a = std::make_unique<FakeAudio>();
-            audio = a.get();
-            s.audio = std::move(a);
-        }
-        s.launcher = std::make_unique<FakeLauncher>();
-        app = std::make_unique<App>(std::move(s), programFolder);
+        AppHost& host = *this;
+        host = hostApp(programFolder, FakeClock().now(), std::move(realAudio));
         loadSettings(app->state(), programFolder);
         fillLevelTable(app->state().program);
         StudentState& student = app->state().student;
@@ -75,9 +57,4 @@ struct DrillSchool {
 
     QTemporaryDir dir;
     QString programFolder;
-    FakeClock* clock = nullptr;
-    FakeRandom* random = nullptr;
-    FakeAudio* audio = nullptr;
-    FakeMessages* messages = nullptr;
-    std::unique_ptr<App> app;
 };

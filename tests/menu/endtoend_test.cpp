@@ -74,7 +74,7 @@ void playRound(MenuSchool& school) {
 TEST(EndToEnd, StudentPlaysLevelOneByKeyAndFindsTheRoundInTheMenu) {
     MenuSchool school;
     school.app->state().student = {};
-    school.addRecords({menuRecord(school.at(1, QTime(9, 0)), 2, 1, 20)});
+    school.addRecords({roundRecord(school.at(1, QTime(9, 0)), 2, 1, 20)});
     App& app = *school.app;
     seisekitime1* menu = signInThroughTheScreens(school, QStringLiteral("山田"));
     ASSERT_NE(menu, nullptr);
@@ -121,7 +121,7 @@ TEST(EndToEnd, OverdoneLevelIsRefusedByButtonNameAndKeyAfterSigningIn) {
     MenuSchool school;
     std::vector<ResultRecord> rounds;
     for (int k = 0; k < 10; ++k)
-        rounds.push_back(menuRecord(school.at(0, QTime(8, k)), 1, 2, 70));
+        rounds.push_back(roundRecord(school.at(0, QTime(8, k)), 1, 2, 70));
     school.addRecords(rounds);
     App& app = *school.app;
     seisekitime1* menu = signInThroughTheScreens(school, QStringLiteral("山田"));

@@ -1,15 +1,14 @@
 // A temporary school with App on fake services and a student signed in, for the level menu's
 // screen tests: the name screen's roster read is done, results are written as records.
 #pragma once
-#include "app/app.h"
 #include "menu/seisekitime1.h"
 #include "results/resultsfile.h"
 #include "results/statistics.h"
 #include "roster/roster.h"
 #include "startup/identity.h"
 #include "startup/settings.h"
-#include "support/testsupport.h"
-#include "text/dateserial.h"
+#include "support/apphost.h"
+#include "support/records.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,16 +28,6 @@ inline const QString kMenuRoster = QStringLiteral("1,2016,0,0,\"山田　太郎\
                                                   "4,1980,0,0,\"★田中先生\",0,\"\",\"\"\n"
                                                   "5,2016,0,0,\"休み中\",1,\"\",\"\"\n");
 
-inline ResultRecord menuRecord(const QDateTime& when, int student, int level, int time) {
-    ResultRecord r;
-    r.recordDate = toDateSerial(when.date());
-    r.recordClock = when.time().msecsSinceStartOfDay() / 1000 / 86400.0;
-    r.Bangou = static_cast<std::int16_t>(student);
-    r.level = static_cast<std::int16_t>(level);
-    r.time = time;
-    return r;
-}
-
 // Saves a screenshot when SUUDOKUAN_SHOTS names a folder.
 inline void saveMenuShot(QWidget* w, const QString& name, int zoom = 1) {
     const QString folder = qEnvironmentVariable("SUUDOKUAN_SHOTS");
@@ -51,26 +40,13 @@ inline void saveMenuShot(QWidget* w, const QString& name, int zoom = 1) {
     shot.save(folder + u'/' + name + QStringLiteral(".png"));
 }
 
-struct MenuSchool {
+struct MenuSchool : AppHost {
     explicit MenuSchool(const QString& roster = kMenuRoster) {
         SchoolOptions o;
         o.roster = roster;
         programFolder = makeSchool(dir.path(), o);
-        Services s;
-        auto c = std::make_unique<FakeClock>(QDateTime(QDate(2026, 12, 11), QTime(10, 0)));
-        auto m = std::make_unique<FakeMessages>();
-        auto a = std::make_unique<FakeAudio>();
-        auto r = std::make_unique<FakeRandom>();
-        clock = c.get();
-        messages = m.get();
-        audio = a.get();
-        random = r.get();
-        s.clock = std::move(c);
-        s.random = std::move(r);
-        s.audio = std::move(a);
-        s.launcher = std::make_unique<FakeLauncher>();
-        s.messages = std::move(m);
-        app = std::make_unique<App>(std::move(s), programFolder);
+        AppHost& host = *this;
+        host = hostApp(programFolder, QDateTime(QDate(2026, 12, 11), QTime(10, 0)));
         loadSettings(app->state(), programFolder);
         app->state().installation.seasonColour = 0xC0FFC0;
         readRoster(app->state(), clock->now().date());
@@ -114,9 +90,4 @@ struct MenuSchool {
 
     QTemporaryDir dir;
     QString programFolder;
-    FakeClock* clock = nullptr;
-    FakeMessages* messages = nullptr;
-    FakeAudio* audio = nullptr;
-    FakeRandom* random = nullptr;
-    std::unique_ptr<App> app;
 };

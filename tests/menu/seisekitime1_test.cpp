@@ -16,9 +16,9 @@ class LevelMenu : public ::testing::Test {
 protected:
     void SetUp() override {
         const QTime nine(9, 5);
-        school.addRecords({menuRecord(school.at(0, nine), 1, 1, 45),
-                           menuRecord(school.at(1, nine), 2, 1, 30),
-                           menuRecord(school.at(0, QTime(9, 30)), 3, 1, 50)});
+        school.addRecords({roundRecord(school.at(0, nine), 1, 1, 45),
+                           roundRecord(school.at(1, nine), 2, 1, 30),
+                           roundRecord(school.at(0, QTime(9, 30)), 3, 1, 50)});
     }
     App& app() { return *school.app; }
     seisekitime1* open() {
@@ -149,7 +149,7 @@ TEST_F(LevelMenu, OverdoneLevelRefusesButtonNameAndKey) {
     // Level 2 allows 10 rounds a day; the student has played 10.
     std::vector<ResultRecord> rounds;
     for (int k = 0; k < 10; ++k)
-        rounds.push_back(menuRecord(school.at(0, QTime(8, k)), 1, 2, 70));
+        rounds.push_back(roundRecord(school.at(0, QTime(8, k)), 1, 2, 70));
     school.addRecords(rounds);
     seisekitime1* m = open();
     saveMenuShot(m, QStringLiteral("menu_blocked"));
@@ -174,8 +174,8 @@ TEST_F(LevelMenu, OverdoneLevelRefusesButtonNameAndKey) {
 }
 
 TEST_F(LevelMenu, DisplayOptionsCaptionsHeadingsAndLists) {
-    school.addRecords({menuRecord(school.at(0, QTime(9, 40)), 3, 1, 70),
-                       menuRecord(school.at(0, QTime(9, 45)), 2, 1, 99999)});
+    school.addRecords({roundRecord(school.at(0, QTime(9, 40)), 3, 1, 70),
+                       roundRecord(school.at(0, QTime(9, 45)), 2, 1, 99999)});
     seisekitime1* m = open();
 
     QTest::mouseClick(m->Option1[2], Qt::LeftButton);
@@ -244,8 +244,8 @@ TEST_F(LevelMenu, DisplayOptionsCaptionsHeadingsAndLists) {
 }
 
 TEST_F(LevelMenu, PersonalTimesAndTheStudentList) {
-    school.addRecords({menuRecord(school.at(2, QTime(16, 20, 5)), 1, 3, 99999),
-                       menuRecord(school.at(0, QTime(9, 50, 0)), 2, 3, 80)});
+    school.addRecords({roundRecord(school.at(2, QTime(16, 20, 5)), 1, 3, 99999),
+                       roundRecord(school.at(0, QTime(9, 50, 0)), 2, 3, 80)});
     seisekitime1* m = open();
     QTest::mouseClick(m->Option2[2], Qt::LeftButton);
     saveMenuShot(m, QStringLiteral("menu_personal"));
@@ -293,7 +293,7 @@ TEST(LevelMenuLarge, RosterOfFiveThousandStudents) {
     MenuSchool school(roster);
     std::vector<ResultRecord> records;
     for (int n = 1; n <= 5000; n += 2)
-        records.push_back(menuRecord(school.at(1, QTime(15, 0)), n, 1, 20 + n % 90));
+        records.push_back(roundRecord(school.at(1, QTime(15, 0)), n, 1, 20 + n % 90));
     school.addRecords(records);
     school.signIn(4001);
     seisekitime1* m = school.open();

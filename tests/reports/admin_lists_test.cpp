@@ -1,40 +1,27 @@
 // suudokuan-admin lists: the rows of one level's list as the menu shows them, and its errors.
 #include "reportfixture.h"
 #include "results/resultsfile.h"
+#include "support/adminrun.h"
+#include "support/records.h"
 #include "support/testsupport.h"
-#include "text/dateserial.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
-struct AdminRun {
+struct ListsRun {
     int status;
     QStringList lines;
     QString err;
 };
 
-AdminRun lists(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(SUUDOKUAN_ADMIN), QStringList{QStringLiteral("lists")} + args);
-    p.waitForFinished(60000);
-    QString out = QString::fromUtf8(p.readAllStandardOutput());
-    QStringList lines = out.split(u'\n');
+ListsRun lists(const QStringList& args) {
+    const ProcessRun p = runAdmin(QStringList{QStringLiteral("lists")} + args);
+    QStringList lines = p.outText().split(u'\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
-    return {p.exitCode(), lines, QString::fromUtf8(p.readAllStandardError())};
-}
-
-ResultRecord at(const QDateTime& when, int student, int level, int time) {
-    ResultRecord r;
-    r.recordDate = toDateSerial(when.date());
-    r.recordClock = when.time().msecsSinceStartOfDay() / 1000 / 86400.0;
-    r.Bangou = static_cast<std::int16_t>(student);
-    r.level = static_cast<std::int16_t>(level);
-    r.time = time;
-    return r;
+    return {p.status, lines, p.err};
 }
 
 class AdminLists : public ::testing::Test {
@@ -47,13 +34,13 @@ protected:
         program = makeSchool(dir.path(), o);
         const QDate today(2026, 12, 11);
         QByteArray bytes;
-        bytes += serializeRecord(at(QDateTime(today, QTime(9, 5)), 1, 1, 45));
-        bytes += serializeRecord(at(QDateTime(today.addDays(-1), QTime(9, 0)), 2, 1, 30));
-        bytes += serializeRecord(at(QDateTime(today, QTime(9, 30)), 3, 1, 99999));
-        bytes += serializeRecord(at(QDateTime(today.addDays(-40), QTime(9, 0)), 3, 1, 40));
+        bytes += serializeRecord(roundRecord(QDateTime(today, QTime(9, 5)), 1, 1, 45));
+        bytes += serializeRecord(roundRecord(QDateTime(today.addDays(-1), QTime(9, 0)), 2, 1, 30));
+        bytes += serializeRecord(roundRecord(QDateTime(today, QTime(9, 30)), 3, 1, 99999));
+        bytes += serializeRecord(roundRecord(QDateTime(today.addDays(-40), QTime(9, 0)), 3, 1, 40));
         writeBytes(program + kResultsFileName, bytes);
     }
-    AdminRun run(const QStringList& more) {
+    ListsRun run(const QStringList& more) {
         return lists(QStringList{program} + more +
                      QStringList{QStringLiteral("--now"), QStringLiteral("2026-12-11 10:00:00")});
     }
@@ -91,14 +78,14 @@ TEST_F(AdminLists, RankingsAndDateListsAsTheMenuShowsThem) {
           QStringLiteral("--Ⅰ川上　ゆう------ 　")}},
     };
     for (const auto& c : cases) {
-        const AdminRun r = run(c.args);
+        const ListsRun r = run(c.args);
         EXPECT_EQ(r.status, 0) << c.args.join(u' ').toStdString() << r.err.toStdString();
         EXPECT_EQ(r.lines, c.rows) << c.args.join(u' ').toStdString();
     }
 }
 
 TEST_F(AdminLists, ErrorsGoToStandardErrorWithStatus) {
-    const AdminRun missing = lists({dir.path() + QStringLiteral("/なし"), QStringLiteral("best")});
+    const ListsRun missing = lists({dir.path() + QStringLiteral("/なし"), QStringLiteral("best")});
     EXPECT_EQ(missing.status, 1);
     EXPECT_FALSE(missing.err.isEmpty());
     EXPECT_TRUE(missing.lines.isEmpty());

@@ -4,6 +4,7 @@
 
 #include "reportfixture.h"
 #include "results/resultsfile.h"
+#include "support/records.h"
 #include "support/testsupport.h"
 #include "text/dateserial.h"
 
@@ -11,16 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-ResultRecord record(const QDate& day, const QTime& clock, int student, int level, int time) {
-    ResultRecord r;
-    r.recordDate = toDateSerial(day);
-    r.recordClock = clock.msecsSinceStartOfDay() / 1000 / 86400.0;
-    r.Bangou = static_cast<std::int16_t>(student);
-    r.level = static_cast<std::int16_t>(level);
-    r.time = time;
-    return r;
-}
 
 RecordTail tailOf(std::vector<ResultRecord> records) {
     RecordTail tail;
@@ -67,10 +58,11 @@ TEST(PeriodDays, FivePeriodsByWeekday) {
 }
 
 TEST_F(ResultLists, TodayRowsOfAFourthGraderAndATimeOut) {
-    const auto tail = tailOf(
-        {record(friday, QTime(9, 5), 1, 1, 45), record(friday.addDays(-1), QTime(9, 0), 1, 1, 50),
-         record(friday, QTime(9, 30), 2, 1, 99999), record(friday, QTime(9, 40), 2, 3, 100),
-         record(friday, QTime(9, 50), 3, 9, 40)}); // no list for level 9
+    const auto tail = tailOf({roundRecord(friday, QTime(9, 5), 1, 1, 45),
+                              roundRecord(friday.addDays(-1), QTime(9, 0), 1, 1, 50),
+                              roundRecord(friday, QTime(9, 30), 2, 1, 99999),
+                              roundRecord(friday, QTime(9, 40), 2, 3, 100),
+                              roundRecord(friday, QTime(9, 50), 3, 9, 40)}); // no list for level 9
     const auto lists =
         todayResultLists(state, tail, fridayMorning, {QStringLiteral("全学年"), 2, 1});
     ASSERT_EQ(lists.size(), 5u);
@@ -82,8 +74,8 @@ TEST_F(ResultLists, TodayRowsOfAFourthGraderAndATimeOut) {
 }
 
 TEST_F(ResultLists, TodayListFollowsTheGradeGroupAndShowsEmptyNames) {
-    const auto tail =
-        tailOf({record(friday, QTime(9, 5), 1, 2, 45), record(friday, QTime(9, 6), 3, 2, 61)});
+    const auto tail = tailOf(
+        {roundRecord(friday, QTime(9, 5), 1, 2, 45), roundRecord(friday, QTime(9, 6), 3, 2, 61)});
     EXPECT_EQ(todayResultLists(state, tail, fridayMorning, {QStringLiteral("小２"), 0, 1})[2].rows,
               (QStringList{QStringLiteral("  61秒 09:06②　　　　②5")}));
     EXPECT_TRUE(todayResultLists(state, tail, fridayMorning, {QStringLiteral("中３"), 0, 1})[2]
@@ -94,7 +86,7 @@ TEST_F(ResultLists, ThisWeekRunsMondayToToday) {
     const QDate wednesday(2026, 12, 9);
     std::vector<ResultRecord> records;
     for (int back = 4; back >= 0; --back) // Saturday before .. Wednesday
-        records.push_back(record(wednesday.addDays(-back), QTime(11, 0), 1, 1, 45));
+        records.push_back(roundRecord(wednesday.addDays(-back), QTime(11, 0), 1, 1, 45));
     const auto tail = tailOf(records);
     const QDateTime now(wednesday, QTime(10, 0));
     const auto week = periodResultLists(state, tail, now, periodDaysFor(1, wednesday, 30),
@@ -103,7 +95,7 @@ TEST_F(ResultLists, ThisWeekRunsMondayToToday) {
                                          QStringLiteral("  45秒 12/08④山田　　　④5"),
                                          QStringLiteral("  45秒 12/09④山田　　　④5")}));
     const QDate sunday(2026, 12, 13);
-    records.push_back(record(sunday, QTime(9, 0), 1, 1, 45));
+    records.push_back(roundRecord(sunday, QTime(9, 0), 1, 1, 45));
     const auto sundayWeek =
         periodResultLists(state, tailOf(records), QDateTime(sunday, QTime(10, 0)),
                           periodDaysFor(1, sunday, 30), {QStringLiteral("全学年"), 0, 1});
@@ -112,8 +104,8 @@ TEST_F(ResultLists, ThisWeekRunsMondayToToday) {
 }
 
 TEST_F(ResultLists, PeriodLayoutsForTimesPointsAndTimeOuts) {
-    const auto tail =
-        tailOf({record(friday, QTime(9, 5), 1, 1, 45), record(friday, QTime(9, 6), 1, 1, 99999)});
+    const auto tail = tailOf({roundRecord(friday, QTime(9, 5), 1, 1, 45),
+                              roundRecord(friday, QTime(9, 6), 1, 1, 99999)});
     const auto times =
         periodResultLists(state, tail, fridayMorning, 30, {QStringLiteral("全学年"), 1, 1});
     EXPECT_EQ(times[1].rows, (QStringList{QStringLiteral("  45秒 12/11●山田　　　●5"),
@@ -125,10 +117,10 @@ TEST_F(ResultLists, PeriodLayoutsForTimesPointsAndTimeOuts) {
 
 TEST_F(ResultLists, PersonalTimesOfTheStudentOnly) {
     const QDate day(2004, 5, 12);
-    const auto tail =
-        tailOf({record(day, QTime(9, 5, 3), 1, 2, 45), record(day, QTime(9, 7, 0), 2, 2, 41),
-                record(day, QTime(9, 9, 30), 1, 2, 99999),
-                record(QDate(1990, 1, 1), QTime(9, 0), 1, 2, 40)}); // too old
+    const auto tail = tailOf({roundRecord(day, QTime(9, 5, 3), 1, 2, 45),
+                              roundRecord(day, QTime(9, 7, 0), 2, 2, 41),
+                              roundRecord(day, QTime(9, 9, 30), 1, 2, 99999),
+                              roundRecord(QDate(1990, 1, 1), QTime(9, 0), 1, 2, 40)}); // too old
     const QDateTime now(QDate(2010, 1, 1), QTime(12, 0));
     setRoster(state, {{1, QStringLiteral("山田"), 4}}, 2009);
     const auto lists = personalTimeLists(state, tail, now, 1, QStringLiteral("全学年"));
@@ -162,7 +154,7 @@ TEST(RecordTailRead, TodayListReadsOnlyTheNewestThousand) {
     QByteArray bytes;
     const QDate day(2026, 12, 11);
     for (int k = 1; k <= 1500; ++k)
-        bytes += serializeRecord(record(day, QTime(9, 0), k <= 500 ? 1 : 2, 1, 45));
+        bytes += serializeRecord(roundRecord(day, QTime(9, 0), k <= 500 ? 1 : 2, 1, 45));
     bytes += QByteArray(10, 'x'); // a partial record at the end is not counted
     writeBytes(folder + kResultsFileName, bytes);
     FakeMessages messages;

@@ -1,26 +1,12 @@
 // suudokuan-admin stats on a small school: the table of figures, the level best times, errors.
 #include "resultstestutil.h"
+#include "support/adminrun.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct AdminRun {
-    int status;
-    QString out;
-    QString err;
-};
-
-AdminRun admin(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(SUUDOKUAN_ADMIN), args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
 
 TEST(AdminStats, PrintsEveryStudentAndLevelWithFiguresThenTheLevelBests) {
     QTemporaryDir dir;
@@ -41,8 +27,8 @@ TEST(AdminStats, PrintsEveryStudentAndLevelWithFiguresThenTheLevelBests) {
                               makeRecord(today, 3, 4, 150),       // 5 x 3: cleared, overdone
                               makeRecord(today, 0, 1, 5),         // nobody: skipped
                           });
-    const AdminRun r = admin({QStringLiteral("stats"), program, QStringLiteral("--now"),
-                              QStringLiteral("2026-12-11 10:00:00")});
+    const ProcessRun r = runAdmin({QStringLiteral("stats"), program, QStringLiteral("--now"),
+                                   QStringLiteral("2026-12-11 10:00:00")});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QString expected = QStringLiteral(
         "student\tlevel\tcountAll\tpointsAll\tcountToday\tpointsToday\tcountPass\tpointsPass\t"
@@ -55,20 +41,20 @@ TEST(AdminStats, PrintsEveryStudentAndLevelWithFiguresThenTheLevelBests) {
         "levelBestTime\t2\t40\n"
         "levelBestTime\t3\t100\n"
         "levelBestTime\t4\t150\n");
-    EXPECT_EQ(r.out, expected);
+    EXPECT_EQ(r.outText(), expected);
 }
 
 TEST(AdminStats, ErrorsGoToStandardErrorWithStatusOne) {
     QTemporaryDir dir;
     const QString program = makeSchool(dir.path());
-    AdminRun r = admin(
+    ProcessRun r = runAdmin(
         {QStringLiteral("stats"), program, QStringLiteral("--now"), QStringLiteral("yesterday")});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_TRUE(r.err.contains(QStringLiteral("yesterday")));
 
     QFile::remove(program + QStringLiteral("タイム回数データ.txt"));
-    r = admin({QStringLiteral("stats"), program});
+    r = runAdmin({QStringLiteral("stats"), program});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_TRUE(r.err.contains(QStringLiteral("タイム回数データ.txt"))) << r.err.toStdString();

@@ -3,6 +3,7 @@
 #pragma once
 #include "results/resultsfile.h"
 #include "startup/appstate.h"
+#include "support/records.h"
 #include "support/testsupport.h"
 #include "text/dateserial.h"
 
@@ -12,15 +13,7 @@
 
 inline ResultRecord makeRecord(double date, int student, int level, std::int32_t time,
                                double clock = 0.5) {
-    ResultRecord r;
-    r.recordDate = date;
-    r.recordClock = clock;
-    r.Bangou = static_cast<std::int16_t>(student);
-    r.level = static_cast<std::int16_t>(level);
-    r.time = time;
-    r.siteCode = QByteArrayLiteral("12345");
-    r.carriedPoints = QByteArrayLiteral("0    ");
-    return r;
+    return roundRecord(date, clock, student, level, time);
 }
 
 inline QByteArray recordBytes(const std::vector<ResultRecord>& records) {

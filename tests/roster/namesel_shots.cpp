@@ -1,9 +1,9 @@
 // Screenshots of the name screen with a school of about forty students, one per display option,
 // saved as PNG files in the folder given by SHOTS_DIR (default "shots"). Run by hand.
-#include "app/app.h"
 #include "results/resultsfile.h"
 #include "roster/namesel.h"
-#include "support/testsupport.h"
+#include "support/apphost.h"
+#include "support/records.h"
 #include "text/dateserial.h"
 
 #include <QDir>
@@ -41,24 +41,13 @@ TEST(Shots, NameScreenInEachDisplayOption) {
     const QString program = makeSchool(dir.path(), o);
     const QDate today(2026, 12, 11);
     QByteArray bytes;
-    for (int k = 0; k < 400; ++k) {
-        ResultRecord r;
-        r.recordDate = toDateSerial(today.addDays(-(k % 9)));
-        r.recordClock = 0.5;
-        r.Bangou = static_cast<std::int16_t>(1 + (k * 7) % 37);
-        r.level = static_cast<std::int16_t>(1 + k % 4);
-        r.time = 40 + (k * 13) % 200;
-        bytes += serializeRecord(r);
-    }
+    for (int k = 0; k < 400; ++k)
+        bytes += serializeRecord(roundRecord(toDateSerial(today.addDays(-(k % 9))), 0.5,
+                                             1 + (k * 7) % 37, 1 + k % 4, 40 + (k * 13) % 200));
     writeBytes(program + kResultsFileName, bytes);
 
-    Services s;
-    s.clock = std::make_unique<FakeClock>(QDateTime(today, QTime(16, 30)));
-    s.random = std::make_unique<FakeRandom>();
-    s.audio = std::make_unique<FakeAudio>();
-    s.launcher = std::make_unique<FakeLauncher>();
-    s.messages = std::make_unique<FakeMessages>();
-    App app(std::move(s), program);
+    AppHost host = hostApp(program, QDateTime(today, QTime(16, 30)));
+    App& app = *host.app;
     app.state().installation.seasonColour = 0xC0FFC0;
     app.startProgram();
     namesel* n = app.screen<namesel>();

@@ -1,11 +1,11 @@
 // The name selection screen driven offscreen: the list as built from the roster and the results,
 // confirming a name by double click, Enter, blank and "1", refusing the separator row with the
 // no-name sound, options and filter, the version screen, the launcher and a bad roster.
-#include "app/app.h"
 #include "results/resultsfile.h"
 #include "roster/namesel.h"
 #include "startup/frmver.h"
-#include "support/testsupport.h"
+#include "support/apphost.h"
+#include "support/records.h"
 #include "text/dateserial.h"
 
 #include <QFile>
@@ -25,24 +25,9 @@ const QString kRoster = QStringLiteral("1,2015,0,0,\"山田　太郎\",0,\"\",\"
                                        "4,2012,0,0,\"星*野\",0,\"\",\"\"\n"
                                        "5,1980,0,0,\"★田中先生\",1,\"\",\"\"\n");
 
-ResultRecord record(QDate day, int student, int level, std::int32_t time) {
-    ResultRecord r;
-    r.recordDate = toDateSerial(day);
-    r.recordClock = 0.4;
-    r.Bangou = static_cast<std::int16_t>(student);
-    r.level = static_cast<std::int16_t>(level);
-    r.time = time;
-    return r;
-}
-
-struct Harness {
+struct Harness : AppHost {
     QTemporaryDir dir;
     QString program;
-    FakeClock* clock;
-    FakeAudio* audio;
-    FakeLauncher* launcher;
-    FakeMessages* messages;
-    std::unique_ptr<App> app;
 
     explicit Harness(const QString& roster = kRoster,
                      std::unique_ptr<Launcher> realLauncher = nullptr) {
@@ -50,28 +35,19 @@ struct Harness {
         o.roster = roster;
         program = makeSchool(dir.path(), o);
         const QDate today(2026, 12, 11);
+        const double day = toDateSerial(today);
         QByteArray bytes;
-        bytes += serializeRecord(record(today, 1, 1, 30));             // 11 points today
-        bytes += serializeRecord(record(today.addDays(-3), 1, 1, 60)); // 5 points before
+        bytes += serializeRecord(roundRecord(day, 0.4, 1, 1, 30));     // 11 points today
+        bytes += serializeRecord(roundRecord(day - 3, 0.4, 1, 1, 60)); // 5 points before
         writeBytes(program + kResultsFileName, bytes);
 
-        Services s;
-        auto c = std::make_unique<FakeClock>(QDateTime(today, QTime(10, 0, 0, 600)));
-        auto a = std::make_unique<FakeAudio>();
-        auto l = std::make_unique<FakeLauncher>();
-        auto m = std::make_unique<FakeMessages>();
-        clock = c.get();
-        audio = a.get();
-        launcher = l.get();
-        messages = m.get();
-        s.clock = std::move(c);
-        s.random = std::make_unique<FakeRandom>();
-        s.audio = std::move(a);
-        s.launcher = realLauncher ? std::move(realLauncher) : std::move(l);
-        s.messages = std::move(m);
-        app = std::make_unique<App>(std::move(s), program);
+        AppHost& host = *this;
+        host = hostApp(program, QDateTime(today, QTime(10, 0, 0, 600)), nullptr,
+                       std::move(realLauncher));
         app->state().installation.seasonColour = 0xC0FFC0;
     }
+    // The screens go before the school's folder does.
+    ~Harness() { app.reset(); }
     namesel* start() {
         app->startProgram();
         return app->screen<namesel>();

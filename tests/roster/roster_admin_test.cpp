@@ -1,39 +1,14 @@
 // suudokuan-admin names and export, run as real processes on a small school.
 #include "results/resultsfile.h"
+#include "support/adminrun.h"
+#include "support/records.h"
 #include "support/testsupport.h"
-#include "text/dateserial.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
-
-struct AdminRun {
-    int status;
-    QByteArray out;
-    QString err;
-};
-
-AdminRun admin(const QStringList& args) {
-    QProcess p;
-    p.start(QStringLiteral(SUUDOKUAN_ADMIN), args);
-    p.waitForFinished(60000);
-    return {p.exitCode(), p.readAllStandardOutput(), QString::fromUtf8(p.readAllStandardError())};
-}
-
-ResultRecord record(QDate day, QTime clock, int student, int level, std::int32_t time) {
-    ResultRecord r;
-    r.recordDate = toDateSerial(day);
-    r.recordClock = clock.msecsSinceStartOfDay() / 1000 / 86400.0;
-    r.Bangou = static_cast<std::int16_t>(student);
-    r.level = static_cast<std::int16_t>(level);
-    r.time = time;
-    r.siteCode = QByteArrayLiteral("12345");
-    r.carriedPoints = QByteArrayLiteral("0    ");
-    return r;
-}
 
 // Students of school year 2026 (start month 4): 2019 is 小1, 2013 中1, 2021 幼2.
 const QString kRoster = QStringLiteral("1,2019,0,0,\"山田　太郎\",0,\"\",\"\"\n"
@@ -48,11 +23,11 @@ struct School {
         SchoolOptions o;
         o.roster = kRoster;
         program = makeSchool(dir.path(), o);
-        const QDate today(2026, 12, 11);
+        const QDate today(2026, 12, 11), yesterday = today.addDays(-1);
         QByteArray bytes;
-        bytes += serializeRecord(record(today, QTime(9, 15, 30), 1, 1, 30));            // 11 points
-        bytes += serializeRecord(record(today.addDays(-1), QTime(16, 0, 5), 2, 2, 80)); // 5 × 1.5
-        bytes += serializeRecord(record(today, QTime(10, 0), 9, 1, 99999));             // unknown
+        bytes += serializeRecord(roundRecord(today, QTime(9, 15, 30), 1, 1, 30));    // 11 points
+        bytes += serializeRecord(roundRecord(yesterday, QTime(16, 0, 5), 2, 2, 80)); // 5 × 1.5
+        bytes += serializeRecord(roundRecord(today, QTime(10, 0), 9, 1, 99999));     // unknown
         writeBytes(program + kResultsFileName, bytes);
     }
 };
@@ -60,7 +35,7 @@ struct School {
 TEST(AdminNames, PrintsTheRowsAsTheScreenShowsThem) {
     School s;
     const QString now = QStringLiteral("2026-12-11 12:00:00");
-    AdminRun r = admin({QStringLiteral("names"), s.program, QStringLiteral("--now"), now});
+    ProcessRun r = runAdmin({QStringLiteral("names"), s.program, QStringLiteral("--now"), now});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QChar ideo(0x3000);
     const QString expected =
@@ -70,9 +45,9 @@ TEST(AdminNames, PrintsTheRowsAsTheScreenShowsThem) {
         QStringLiteral("中1 佐藤, 花子  ") + ideo + QStringLiteral("/      7\n");
     EXPECT_EQ(QString::fromUtf8(r.out), expected);
 
-    r = admin({QStringLiteral("names"), s.program, QStringLiteral("--option"), QStringLiteral("0"),
-               QStringLiteral("--filter"), QStringLiteral("小学生全体"), QStringLiteral("--now"),
-               now});
+    r = runAdmin({QStringLiteral("names"), s.program, QStringLiteral("--option"),
+                  QStringLiteral("0"), QStringLiteral("--filter"), QStringLiteral("小学生全体"),
+                  QStringLiteral("--now"), now});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(QString::fromUtf8(r.out), QStringLiteral("－－－－－－\n小1 山田　太郎") + ideo +
                                             QStringLiteral("  1回/    1回\n"));
@@ -83,20 +58,20 @@ TEST(AdminNames, RefusesABadRosterAndBadOptions) {
     writeCp932(
         s.dir.path() + QStringLiteral("/新名簿.txt"),
         QStringLiteral("1,2019,0,0,\"山田\",0,\"\",\"\"\n6000,2019,0,0,\"x\",0,\"\",\"\"\n"));
-    AdminRun r = admin({QStringLiteral("names"), s.program});
+    ProcessRun r = runAdmin({QStringLiteral("names"), s.program});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_TRUE(r.err.contains(QStringLiteral("新名簿.txt"))) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(QStringLiteral("2 行目"))) << r.err.toStdString();
-    r = admin(
+    r = runAdmin(
         {QStringLiteral("names"), s.program, QStringLiteral("--option"), QStringLiteral("4")});
     EXPECT_EQ(r.status, 2);
 }
 
 TEST(AdminExport, EveryRecordInFileOrderAsSpreadsheetCsv) {
     School s;
-    AdminRun r = admin({QStringLiteral("export"), s.program, QStringLiteral("--now"),
-                        QStringLiteral("2026-12-11 12:00:00")});
+    ProcessRun r = runAdmin({QStringLiteral("export"), s.program, QStringLiteral("--now"),
+                             QStringLiteral("2026-12-11 12:00:00")});
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     const QByteArray expected =
         "\xEF\xBB\xBF"
@@ -111,7 +86,7 @@ TEST(AdminExport, EveryRecordInFileOrderAsSpreadsheetCsv) {
 TEST(AdminExport, AMissingRosterIsReported) {
     School s;
     QFile::remove(s.dir.path() + QStringLiteral("/新名簿.txt"));
-    AdminRun r = admin({QStringLiteral("export"), s.program});
+    ProcessRun r = runAdmin({QStringLiteral("export"), s.program});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.err.contains(QStringLiteral("ファイルがありません"))) << r.err.toStdString();
 }

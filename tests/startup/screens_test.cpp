@@ -1,9 +1,8 @@
 // Start-up screens: the splash's date and season colour, the hand-over only after the settings
 // are loaded, a broken installation ending before any other screen, and the version screen.
-#include "app/app.h"
 #include "startup/firstfrm.h"
 #include "startup/frmver.h"
-#include "support/testsupport.h"
+#include "support/apphost.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -11,25 +10,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Harness {
-    FakeClock* clock;
-    FakeMessages* messages;
-    std::unique_ptr<App> app;
-    Harness(const QString& programFolder, QDateTime now) {
-        Services s;
-        auto c = std::make_unique<FakeClock>(now);
-        auto m = std::make_unique<FakeMessages>();
-        clock = c.get();
-        messages = m.get();
-        s.clock = std::move(c);
-        s.random = std::make_unique<FakeRandom>();
-        s.audio = std::make_unique<FakeAudio>();
-        s.launcher = std::make_unique<FakeLauncher>();
-        s.messages = std::move(m);
-        app = std::make_unique<App>(std::move(s), programFolder);
-    }
-};
 
 // Records, for the first screen other than the splash that is shown, whether the settings had
 // been loaded by then.
@@ -59,7 +39,7 @@ private:
 TEST(Splash, ShowsEraDateAndSeasonColourThenHandsOverAfterLoading) {
     QTemporaryDir dir;
     const QString program = makeSchool(dir.path());
-    Harness h(program, QDateTime(QDate(2026, 12, 11), QTime(9, 30, 15)));
+    AppHost h = hostApp(program, QDateTime(QDate(2026, 12, 11), QTime(9, 30, 15)));
     FirstShowWatcher watcher(*h.app);
     h.app->start();
     auto* splash = h.app->screen<Firstfrm>();
@@ -86,7 +66,7 @@ TEST(Splash, SeasonColourAtTheTurnOfFebruaryAndMarch) {
     } cases[] = {{QDate(2027, 2, 28), 0xFF8000}, {QDate(2027, 3, 1), 0xC0FFC0},
                  {QDate(2027, 4, 15), 0xC0FFC0}, {QDate(2027, 12, 1), 0xC0FFC0}};
     for (const auto& c : cases) {
-        Harness h(program, QDateTime(c.day, QTime(12, 0)));
+        AppHost h = hostApp(program, QDateTime(c.day, QTime(12, 0)));
         h.app->start();
         EXPECT_EQ(h.app->state().installation.seasonColour, c.colour) << c.day.toString().toStdString();
     }
@@ -96,7 +76,7 @@ TEST(Splash, BrokenSettingsEndTheProgramBeforeAnyOtherScreen) {
     QTemporaryDir dir;
     const QString program = makeSchool(dir.path());
     QFile::remove(dir.path() + QStringLiteral("/共通データ.txt"));
-    Harness h(program, QDateTime(QDate(2026, 12, 11), QTime(9, 0)));
+    AppHost h = hostApp(program, QDateTime(QDate(2026, 12, 11), QTime(9, 0)));
     FirstShowWatcher watcher(*h.app);
     h.app->start();
     QTest::qWait(300);
@@ -112,7 +92,7 @@ TEST(Splash, BrokenSettingsEndTheProgramBeforeAnyOtherScreen) {
 TEST(VersionScreen, ShowsProgramNameVersionAndFamily) {
     QTemporaryDir dir;
     const QString program = makeSchool(dir.path());
-    Harness h(program, QDateTime(QDate(2026, 12, 11), QTime(9, 0)));
+    AppHost h = hostApp(program, QDateTime(QDate(2026, 12, 11), QTime(9, 0)));
     h.app->state().program.programName = QStringLiteral("数読庵");
     h.app->showVersionScreen();
     auto* ver = h.app->screen<frmver>();
