@@ -1,28 +1,16 @@
 // End-of-round texts and decisions.
 #include "drill/roundresult.h"
 
+#include "results/statistics.h"
 #include "text/numparse.h"
 
-#include <cmath>
 
 std::int32_t roundBasePoints(std::int32_t targetTime, std::int32_t time) {
-    if (time > 99997 || targetTime < 1)
-        return 0;
-    const double T = targetTime;
-    const double t = time;
-    if (t <= T) {
-        const double r = (T - t) / T;
-        return static_cast<std::int32_t>(std::floor(r * r * r * 50 + 5));
-    }
-    if (t < 2 * T)
-        return 4;
-    if (t < 10 * T)
-        return 1;
-    return 0;
+    return basePointsAgainst(targetTime, time, time);
 }
 
 std::int32_t roundEarnedPoints(float pointRate, std::int32_t base) {
-    return static_cast<std::int32_t>(std::floor(static_cast<double>(pointRate) * base));
+    return ratedPoints(static_cast<double>(pointRate), base);
 }
 
 QString pointsLine(std::int32_t base, float pointRate, std::int32_t earned) {

@@ -39,25 +39,7 @@ std::int32_t clampedFloor(double value) {
 }
 
 std::int32_t basePoints(std::int32_t targetTime, std::int32_t time) {
-    const std::int64_t T = targetTime;
-    const std::int64_t t = time;
-    // A timed-out round earns nothing; a level without a target time earns nothing either
-    // rather than dividing by zero.
-    if (t >= 99998 || T == 0)
-        return 0;
-    if (t <= T) {
-        const double r = static_cast<double>(T - firstThreeCharacters(t)) / static_cast<double>(T);
-        return clampedFloor(r * r * r * 50.0 + 5.0);
-    }
-    if (t < 2 * T)
-        return 4;
-    if (t < 10 * T)
-        return 1;
-    return 0;
-}
-
-std::int32_t ratedPoints(double rate, std::int32_t base) {
-    return clampedFloor(rate * static_cast<double>(base));
+    return basePointsAgainst(targetTime, time, firstThreeCharacters(time));
 }
 
 void addPoints(std::int32_t& total, std::int32_t points) {
@@ -205,6 +187,29 @@ private:
 };
 
 } // namespace
+
+std::int32_t basePointsAgainst(std::int32_t targetTime, std::int32_t time,
+                                std::int64_t formulaTime) {
+    const std::int64_t T = targetTime;
+    const std::int64_t t = time;
+    // A timed-out round earns nothing; a level without a target time earns nothing either
+    // rather than dividing by zero.
+    if (t >= 99998 || T == 0)
+        return 0;
+    if (t <= T) {
+        const double r = static_cast<double>(T - formulaTime) / static_cast<double>(T);
+        return clampedFloor(r * r * r * 50.0 + 5.0);
+    }
+    if (t < 2 * T)
+        return 4;
+    if (t < 10 * T)
+        return 1;
+    return 0;
+}
+
+std::int32_t ratedPoints(double rate, std::int32_t base) {
+    return clampedFloor(rate * static_cast<double>(base));
+}
 
 std::int32_t basePointsForTime(const ProgramState& program, std::int32_t time, int level) {
     if (level < 0 || level > kMaxLevel)
