@@ -4,6 +4,7 @@
 #include "benchsupport.h"
 #include "drill/mainfrm.h"
 #include "sound/sdlaudio.h"
+#include "sound/wavfile.h"
 #include "startup/identity.h"
 
 #include <QApplication>
@@ -81,27 +82,7 @@ QByteArray wavFile() {
         const auto v = qToLittleEndian(static_cast<std::int16_t>(1000 + (i * 37) % 8000));
         samples.append(reinterpret_cast<const char*>(&v), 2);
     }
-    QByteArray b("RIFF");
-    auto u32 = [&b](std::uint32_t v) {
-        v = qToLittleEndian(v);
-        b.append(reinterpret_cast<const char*>(&v), 4);
-    };
-    auto u16 = [&b](std::uint16_t v) {
-        v = qToLittleEndian(v);
-        b.append(reinterpret_cast<const char*>(&v), 2);
-    };
-    u32(36 + static_cast<std::uint32_t>(samples.size()));
-    b += "WAVEfmt ";
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(44100);
-    u32(88200);
-    u16(2);
-    u16(16);
-    b += "data";
-    u32(static_cast<std::uint32_t>(samples.size()));
-    return b + samples;
+    return pcm16MonoWav(samples, 44100);
 }
 
 // Watches the disk driver's output file for the first sample that is not silence: the moment

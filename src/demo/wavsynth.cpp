@@ -1,6 +1,8 @@
 // Sound synthesis for the demo school: decaying sine tones with a few overtones.
 #include "demo/wavsynth.h"
 
+#include "sound/wavfile.h"
+
 #include <QFile>
 #include <QtEndian>
 #include <cmath>
@@ -74,29 +76,7 @@ bool writeWav(const QString& path, const Samples& samples) {
         qToLittleEndian(v, le);
         data.append(le, 2);
     }
-    QByteArray header;
-    auto u32 = [&](quint32 v) {
-        char b[4];
-        qToLittleEndian(v, b);
-        header.append(b, 4);
-    };
-    auto u16 = [&](quint16 v) {
-        char b[2];
-        qToLittleEndian(v, b);
-        header.append(b, 2);
-    };
-    header += "RIFF";
-    u32(36 + static_cast<quint32>(data.size()));
-    header += "WAVEfmt ";
-    u32(16);
-    u16(1);         // PCM
-    u16(1);         // mono
-    u32(kRate);
-    u32(kRate * 2); // bytes per second
-    u16(2);         // block align
-    u16(16);        // bits per sample
-    header += "data";
-    u32(static_cast<quint32>(data.size()));
     QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(header + data) >= 0;
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           f.write(pcm16MonoWav(data, kRate)) >= 0;
 }

@@ -3,6 +3,7 @@
 // that went to the device.
 #include "sound/cueplayer.h"
 #include "sound/sdlaudio.h"
+#include "sound/wavfile.h"
 #include "support/testsupport.h"
 
 #include <QFile>
@@ -111,31 +112,6 @@ QByteArray samplesFor(int seed, int count) {
     return data;
 }
 
-QByteArray wavFile(const QByteArray& samples) {
-    QByteArray b;
-    auto u32 = [&b](std::uint32_t v) {
-        v = qToLittleEndian(v);
-        b.append(reinterpret_cast<const char*>(&v), 4);
-    };
-    auto u16 = [&b](std::uint16_t v) {
-        v = qToLittleEndian(v);
-        b.append(reinterpret_cast<const char*>(&v), 2);
-    };
-    b += "RIFF";
-    u32(36 + static_cast<std::uint32_t>(samples.size()));
-    b += "WAVEfmt ";
-    u32(16);
-    u16(1);         // PCM
-    u16(1);         // mono
-    u32(44100);     // samples per second
-    u32(44100 * 2); // bytes per second
-    u16(2);         // block align
-    u16(16);        // bits per sample
-    b += "data";
-    u32(static_cast<std::uint32_t>(samples.size()));
-    b += samples;
-    return b;
-}
 
 class DiskAudio : public ::testing::Test {
 protected:
@@ -147,7 +123,7 @@ protected:
         folder = dir.path() + QStringLiteral("/音 フォルダ/");
         for (int i = 1; i <= 3; ++i) {
             samples[i] = samplesFor(i, 2205); // 50 ms each
-            writeBytes(folder + QStringLiteral("seikai%1.wav").arg(i), wavFile(samples[i]));
+            writeBytes(folder + QStringLiteral("seikai%1.wav").arg(i), pcm16MonoWav(samples[i], 44100));
         }
         writeBytes(folder + QStringLiteral("broken.wav"), QByteArray("RIFF\x10\0\0\0WAVEjunk", 16));
     }
