@@ -2,7 +2,6 @@
 // table of every student and level with figures, then the best time of each level.
 #include "admin/command.h"
 #include "admin/options.h"
-#include "results/resultsfile.h"
 #include "results/statistics.h"
 #include "startup/settings.h"
 
@@ -50,16 +49,8 @@ int runStats(const QStringList& args, AdminIo& io) {
     auto state = std::make_unique<AppState>();
     QuietMessages messages;
     return reportingLoadErrors(io, [&] {
-        try {
-            loadSettings(*state, a->words[0]);
-            computeStatistics(*state, *clock, messages);
-        } catch (const ResultsFileError& e) {
-            io.err << e.message() << '\n';
-            // The file a results error is about, when its message does not name it.
-            if (!e.path().isEmpty() && !e.message().contains(e.path()))
-                io.err << "ファイル: " << e.path() << '\n';
-            return 1;
-        }
+        loadSettings(*state, a->words[0]);
+        computeStatistics(*state, *clock, messages);
         printTable(*state, io.out);
         return 0;
     });

@@ -71,6 +71,9 @@ int reportingLoadErrors(AdminIo& io, const std::function<int()>& work) {
         io.err << e.message() << '\n';
     } catch (const ResultsFileError& e) {
         io.err << e.message() << '\n';
+        // The file a results error is about, when its message does not name it.
+        if (!e.path().isEmpty() && !e.message().contains(e.path()))
+            io.err << "ファイル: " << e.path() << '\n';
     }
     return 1;
 }

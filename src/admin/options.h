@@ -74,5 +74,6 @@ std::unique_ptr<Clock> commandClock(const AdminArgs& args, AdminIo& io);
 
 // Runs `work`, the part of a command that reads the installation's files. A LoadError or a
 // ResultsFileError it throws is reported on io.err with the program's message and gives exit
-// status 1; otherwise the status is what `work` returns.
+// status 1 (a results error also names its file when the message does not); otherwise the
+// status is what `work` returns.
 int reportingLoadErrors(AdminIo& io, const std::function<int()>& work);
