@@ -1,12 +1,11 @@
 // Screen hand-over and the program's start and end.
 #include "app/app.h"
 
-#include "menu/seisekitime1.h"
-
-#include "roster/namesel.h"
 #include "drill/mainfrm.h"
 #include "drill/round.h"
+#include "menu/seisekitime1.h"
 #include "results/frmsyuuryou.h"
+#include "roster/namesel.h"
 #include "startup/basefrm.h"
 #include "startup/firstfrm.h"
 #include "startup/frmver.h"
@@ -143,10 +142,8 @@ namespace {
 void giveUpOnSound(App& app, CueOutcome outcome) {
     if (outcome != CueOutcome::GiveUp)
         return;
-    app.messages().error(QStringLiteral("音声エラー"),
-                         QStringLiteral("音声がでません。先生を呼びなさい。\r\n") +
-                             app.state().sound.mciReturnText);
-    app.exitProgram(1);
+    app.fatal(QStringLiteral("音声エラー"), QStringLiteral("音声がでません。先生を呼びなさい。\r\n") +
+                                             app.state().sound.mciReturnText);
 }
 } // namespace
 
