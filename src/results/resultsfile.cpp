@@ -4,6 +4,7 @@
 #include "results/resultsfile.h"
 
 #include "results/statistics.h"
+#include "results/statisticsfill.h"
 #include "text/cp932.h"
 #include "text/dateserial.h"
 #include "text/numparse.h"
@@ -317,43 +318,56 @@ bool isValidEntry(double date, int student, int level) {
 void startLoaded(ResultsTables& r) {
     r.bestTime.reset();
     std::fill(r.levelBestTime.begin(), r.levelBestTime.end(), kNoTime);
-    r.loaded.clear();
     r.loaded.reserve(static_cast<std::size_t>(kLoadWindow) + 1);
-    r.loaded.emplace_back();
+    if (r.loaded.empty())
+        r.loaded.emplace_back();
+    r.loaded[0] = LoadedResult{};
     r.loadedCount = 0;
 }
 
-// Asks for the best-time cell of a record a few records ahead: the cells are visited in no
-// particular order and would each wait for memory otherwise.
+// Asks for the cells of a record a few records ahead: its best time and, with a fill, its
+// statistics cells. They are visited in no particular order and would each wait for memory
+// otherwise.
 constexpr std::int64_t kPrefetchAhead = 16;
-void prefetchBestTime(const std::int32_t* best, const char* record) {
+template <bool kFill>
+void prefetchCells(const std::int32_t* best, const StatisticsFill* fill, const char* record) {
     const int s = qFromLittleEndian<std::int16_t>(record + 16);
     const int l = qFromLittleEndian<std::int16_t>(record + 18);
-    if (inTable(s, l))
-        __builtin_prefetch(best + StudentLevelTable<std::int32_t>::index(s, l), 1);
+    if (!inTable(s, l))
+        return;
+    const std::size_t cell = StudentLevelTable<std::int32_t>::index(s, l);
+    __builtin_prefetch(best + cell, 1);
+    if constexpr (kFill)
+        fill->prefetch(cell, l, doubleAt(record));
 }
 
-// Takes `count` records into the loaded table and the best times, straight from their bytes;
-// returns the levels (as bits) whose best times it wrote.
-std::uint64_t addRecords(ResultsTables& r, const char* p, std::int64_t count, std::int64_t firstNumber) {
+// Takes `count` records into the loaded table, the best times and (with a fill) the
+// statistics, straight from their bytes; returns the levels (as bits) whose cells it wrote.
+template <bool kFill>
+std::uint64_t addRecords(ResultsTables& r, StatisticsFill* fill, const char* p, std::int64_t count,
+                         std::int64_t firstNumber) {
     std::int32_t* const best = r.bestTime.cells();
     std::uint64_t levels = 0;
+    if (r.loaded.size() < static_cast<std::size_t>(r.loadedCount + 1 + count))
+        r.loaded.resize(static_cast<std::size_t>(r.loadedCount + 1 + count));
+    LoadedResult* next = r.loaded.data() + r.loadedCount + 1;
     for (std::int64_t j = 0; j < count; ++j, p += kRecordSize) {
         if (j + kPrefetchAhead < count)
-            prefetchBestTime(best, p + kPrefetchAhead * kRecordSize);
+            prefetchCells<kFill>(best, fill, p + kPrefetchAhead * kRecordSize);
         const double date = doubleAt(p);
         const std::int16_t student = qFromLittleEndian<std::int16_t>(p + 16);
         const std::int16_t level = qFromLittleEndian<std::int16_t>(p + 18);
         const std::int32_t time = qFromLittleEndian<std::int32_t>(p + 20);
         // Every record read lowers its student's best time, valid or not.
-        if (inTable(student, level)) {
+        const bool cell = inTable(student, level);
+        const std::size_t index = StudentLevelTable<std::int32_t>::index(student, level);
+        if (cell) {
             levels |= StudentLevelTable<std::int32_t>::levelBit(level);
-            std::int32_t& cell = best[StudentLevelTable<std::int32_t>::index(student, level)];
-            cell = std::min(cell, time);
+            best[index] = std::min(best[index], time);
         }
         if (!isValidEntry(date, student, level))
             continue; // dropped; its time has been taken into the best time
-        LoadedResult& e = r.loaded.emplace_back();
+        LoadedResult& e = *next++;
         e.loadedDate = date;
         e.loadedClock = doubleAt(p + 8);
         e.loadedBangou = student;
@@ -362,9 +376,12 @@ std::uint64_t addRecords(ResultsTables& r, const char* p, std::int64_t count, st
         // A round always writes "0" and four blanks; anything else takes the general parse.
         e.loadedCarried = std::memcmp(p + 34, "0    ", 5) == 0 ? 0 : fieldNumber(p + 34, 5);
         e.recordNumber = firstNumber + j;
+        if constexpr (kFill) {
+            if (cell)
+                fill->add(index, level, date, time);
+        }
     }
-    r.bestTime.markWritten(levels);
-    r.loadedCount = static_cast<int>(r.loaded.size()) - 1;
+    r.loadedCount = static_cast<int>(next - r.loaded.data()) - 1;
     return levels;
 }
 
@@ -382,23 +399,6 @@ void findLevelBestTimes(ResultsTables& r, std::uint64_t levels) {
             least = std::min(least, column[student]);
         r.levelBestTime[level] = least;
     }
-}
-
-// The statistics hear of the new entries this many records at a time, while they are still in
-// the cache.
-constexpr std::int64_t kHandOverRecords = 256;
-
-std::uint64_t addLoaded(ResultsTables& r, const char* p, std::int64_t count,
-                        std::int64_t firstNumber, const LoadedEntries& loadedEntries) {
-    std::uint64_t levels = 0;
-    for (std::int64_t from = 0; from < count; from += kHandOverRecords) {
-        const int before = r.loadedCount;
-        levels |= addRecords(r, p + from * kRecordSize, std::min(kHandOverRecords, count - from),
-                             firstNumber + from);
-        if (loadedEntries && r.loadedCount > before)
-            loadedEntries(before + 1, r.loadedCount);
-    }
-    return levels;
 }
 
 } // namespace
@@ -517,22 +517,27 @@ void recordRound(AppState& state, const Clock& clock) {
 // ---- Loading --------------------------------------------------------------------------------
 
 void loadResults(AppState& state, UserMessages& messages, const ResultsWait& wait,
-                 const LoadedEntries& loadedEntries, const std::function<void()>& started) {
+                 StatisticsFill* fill) {
     const ResultsWait waitFor = wait ? wait : defaultWait(messages);
     LockedReader reader(state.installation.dataFolder, waitFor, state.results.loaded);
     ResultsTables& r = state.results;
     std::uint64_t levels = 0;
     reader.read(
         kLoadWindow,
-        [&r, &started, &levels] {
+        [&r, fill, &levels] {
             startLoaded(r);
             levels = 0;
-            if (started)
-                started();
+            if (fill)
+                fill->reset();
         },
         [&](const char* records, std::int64_t count, std::int64_t first) {
-            levels |= addLoaded(r, records, count, first, loadedEntries);
+            levels |= fill ? addRecords<true>(r, fill, records, count, first)
+                           : addRecords<false>(r, nullptr, records, count, first);
         });
+    r.loaded.resize(r.loadedCount + 1);
+    r.bestTime.markWritten(levels);
+    if (fill)
+        fill->finish(levels);
     findLevelBestTimes(r, levels);
 }
 

@@ -83,19 +83,16 @@ std::int64_t appendResult(AppState& state, const Clock& clock);
 // flushed; returns its record number.
 std::int64_t appendRecord(const QString& dataFolder, const ResultRecord& record);
 
-// Told of the loaded entries first..last (indexes of the loaded table) as soon as they are in
-// the table, so that the statistics can add them up while they are still in the cache.
-using LoadedEntries = std::function<void(int first, int last)>;
+class StatisticsFill;
 
 // Rebuilds the loaded table, bestTime and levelBestTime from the file. While another
 // installation holds the append lock it waits a second at a time, calling
 // messages.keepResponsive(), without limit. Throws ResultsFileError when the file cannot be
-// opened or read for another reason. `started` runs once the file is locked and the tables are
-// about to be rebuilt, after any waits (window events during the waits may load the results
-// themselves).
+// opened or read for another reason. With `fill`, the statistics tables are reset once the
+// file is locked (after any waits: window events during them may load the results themselves)
+// and each entry is added to them as it is loaded.
 void loadResults(AppState& state, UserMessages& messages, const ResultsWait& wait = {},
-                 const LoadedEntries& loadedEntries = {},
-                 const std::function<void()>& started = {});
+                 StatisticsFill* fill = nullptr);
 
 // Every whole record of the file, in file order (record n at index n - 1). Waits like the
 // loader while the file is locked.

@@ -133,6 +133,7 @@ TEST_F(StatisticsTest, EachComputationStartsFromEmptyTables) {
     compute({});
     const ResultsTables& r = state->results;
     EXPECT_EQ(r.loadedCount, 0);
+    EXPECT_EQ(r.loaded.size(), 1u);
     for (int s : students) {
         for (int l : {1, 35}) {
             SCOPED_TRACE(testing::Message() << "student " << s << " level " << l);
@@ -188,6 +189,31 @@ TEST_F(StatisticsTest, ANewComputationLeavesNothingOfTheLastOne) {
             ASSERT_TRUE(empty) << "student " << s << " level " << l;
         }
     }
+}
+
+// Points of a time are worked out once and kept between computations: a change of a level's
+// target time or point rate, or another installation's criteria, must be seen at once.
+TEST_F(StatisticsTest, PointsFollowTheCriteriaOfEachComputation) {
+    struct Case {
+        std::int32_t targetTime;
+        float pointRate;
+        std::int32_t points; // of a round of 30 s
+    } cases[] = {{60, 1, 11}, {60, 2, 22}, {120, 2, 52}, {60, 1, 11}, {0, 1, 0}, {60, 1.5f, 16}};
+    const std::vector<ResultRecord> records = {makeRecord(kToday, 3, 1, 30),
+                                               makeRecord(kToday, 3, 1, 99999)};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "target " << c.targetTime << " rate " << c.pointRate);
+        state->program.targetTime[1] = c.targetTime;
+        state->program.pointRate[1] = c.pointRate;
+        compute(records);
+        EXPECT_EQ(state->results.pointsAll(3, 1), c.points);
+        EXPECT_EQ(state->results.loadedCount, 2);
+    }
+    auto other = makeState(dir.path()); // a second installation on the same file
+    other->program.targetTime[1] = 120;
+    other->program.pointRate[1] = 1;
+    computeStatistics(*other, clock, messages);
+    EXPECT_EQ(other->results.pointsAll(3, 1), 26);
 }
 
 TEST(StudentLevelTable, ResetRestoresTheInitialValueWhereverTheTableWasWritten) {
