@@ -338,7 +338,7 @@ void prefetchCells(const std::int32_t* best, const StatisticsFill* fill, const c
     const std::size_t cell = StudentLevelTable<std::int32_t>::index(s, l);
     __builtin_prefetch(best + cell, 1);
     if constexpr (kFill)
-        fill->prefetch(cell, l, doubleAt(record));
+        fill->prefetch(cell);
 }
 
 // Takes `count` records into the loaded table, the best times and (with a fill) the

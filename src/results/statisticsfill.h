@@ -18,24 +18,12 @@ public:
     // Every table back to zero; the loader calls it once it holds the file.
     void reset();
 
-    // Asks for the cells a coming entry will add to: they are visited in no particular order
-    // and would each wait for memory otherwise.
-    void prefetch(std::size_t cell, int level, double date) const {
-        const LevelRule& rule = rules_[level];
+    // Asks for the cells of all rounds that a coming entry will add to: they are visited in
+    // no particular order and would each wait for memory otherwise. The window cells are left
+    // alone: few entries reach them, and asking on the others' behalf costs more than it saves.
+    void prefetch(std::size_t cell) const {
         __builtin_prefetch(countAll_ + cell, 1);
         __builtin_prefetch(pointsAll_ + cell, 1);
-        if (date > rule.passFrom) {
-            __builtin_prefetch(countPass_ + cell, 1);
-            __builtin_prefetch(pointsPass_ + cell, 1);
-        }
-        if (date > rule.overdoFrom) {
-            __builtin_prefetch(countOverdo_ + cell, 1);
-            __builtin_prefetch(pointsOverdo_ + cell, 1);
-        }
-        if (date == today_) {
-            __builtin_prefetch(countToday_ + cell, 1);
-            __builtin_prefetch(pointsToday_ + cell, 1);
-        }
     }
 
     // Adds one round of student and level 1.. (cell is their common table index).
@@ -83,15 +71,16 @@ private:
     static PointsMemo& pointsMemo();
 
     std::int32_t points(int level, std::int32_t time) {
+        if (static_cast<std::uint32_t>(time) < kTimes) {
+            std::int32_t& p =
+                memo_.points[static_cast<std::size_t>(level)][static_cast<std::size_t>(time)];
+            if (p == kUnknown)
+                p = pointsOf(level, time);
+            return p;
+        }
         if (time >= kTimedOut)
             return 0; // a timed-out round earns nothing at any rate
-        if (time < 0 || time >= kTimes)
-            return pointsOf(level, time);
-        std::int32_t& p =
-            memo_.points[static_cast<std::size_t>(level)][static_cast<std::size_t>(time)];
-        if (p == kUnknown)
-            p = pointsOf(level, time);
-        return p;
+        return pointsOf(level, time);
     }
     std::int32_t pointsOf(int level, std::int32_t time) const;
 
