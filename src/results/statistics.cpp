@@ -94,9 +94,15 @@ StatisticsFill::StatisticsFill(ResultsTables& r, const ProgramState& program, do
       pointsPass_(r.pointsPass.cells()), countOverdo_(r.countOverdo.cells()),
       pointsOverdo_(r.pointsOverdo.cells()) {
     for (int l = 1; l <= kMaxLevel; ++l) {
-        rules_[l] = {program.targetTime[l], static_cast<double>(program.pointRate[l]),
-                     now - program.judgePeriod[l].toNumber(),
-                     now - program.overdoPeriod[l].toNumber()};
+        const double passFrom = now - program.judgePeriod[l].toNumber();
+        const double overdoFrom = now - program.overdoPeriod[l].toNumber();
+        // Below all three windows: after neither start (a start that is not a number admits
+        // nothing, and fmin passes over it) and before today.
+        const double windowsFrom =
+            std::fmin(std::fmin(passFrom, overdoFrom),
+                      std::nextafter(today, -std::numeric_limits<double>::infinity()));
+        rules_[l] = {program.targetTime[l], static_cast<double>(program.pointRate[l]), passFrom,
+                     overdoFrom, windowsFrom};
         LevelRule& known = memo_.rules[l];
         if (known.targetTime != rules_[l].targetTime || known.pointRate != rules_[l].pointRate) {
             memo_.points[l].fill(kUnknown);

@@ -33,6 +33,25 @@ public:
         const std::int32_t p = points(level, time);
         countAll_[cell] = static_cast<std::int16_t>(countAll_[cell] + completed);
         addPoints(pointsAll_[cell], p);
+        // Most rounds are older than every window: one test lets them by.
+        if (date > rule.windowsFrom)
+            addToWindows(cell, rule, date, completed, p);
+    }
+
+    // The levels (as bits) that add() was given since the reset.
+    void finish(std::uint64_t levels);
+
+private:
+    struct LevelRule {
+        std::int32_t targetTime = 0;
+        double pointRate = 0;
+        double passFrom = 0;    // records dated after this serial are inside the pass window
+        double overdoFrom = 0;  // ... inside the overdo window
+        double windowsFrom = 0; // no record dated up to this serial is inside any window
+    };
+
+    void addToWindows(std::size_t cell, const LevelRule& rule, double date, int completed,
+                      std::int32_t p) {
         if (date > rule.passFrom) {
             countPass_[cell] = static_cast<std::int16_t>(countPass_[cell] + completed);
             addPoints(pointsPass_[cell], p);
@@ -46,17 +65,6 @@ public:
             addPoints(pointsToday_[cell], p);
         }
     }
-
-    // The levels (as bits) that add() was given since the reset.
-    void finish(std::uint64_t levels);
-
-private:
-    struct LevelRule {
-        std::int32_t targetTime = 0;
-        double pointRate = 0;
-        double passFrom = 0;   // records dated after this serial are inside the pass window
-        double overdoFrom = 0; // ... inside the overdo window
-    };
 
     // The points of each level for times below kTimes, kept from one computation to the
     // next: most rounds share a few hundred times, and a level's points change only with its

@@ -96,19 +96,23 @@ TEST_F(StatisticsTest, CountsAndPointsOfAllTodayPassAndOverdoWindows) {
 
 TEST_F(StatisticsTest, AWindowOfNDaysCoversTodayAndTheNMinusOneDaysBefore) {
     struct Case {
-        double period;
+        double passPeriod, overdoPeriod;
         int daysAgo;
-        bool inside;
-    } cases[] = {{1, 0, true}, {1, 1, false}, {2, 1, true}, {2, 2, false}, {0, 0, false}};
+        bool inPass, inOverdo;
+    } cases[] = {{1, 1, 0, true, true},    {1, 1, 1, false, false}, {2, 2, 1, true, true},
+                 {2, 2, 2, false, false},  {0, 0, 0, false, false}, {1, 3, 2, false, true},
+                 {30, 1, 20, true, false}, {0, 0.5, 0, false, true}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "period " << c.period << " days ago " << c.daysAgo);
-        state->program.judgePeriod[1] = Value::fromNumber(c.period);
-        state->program.overdoPeriod[1] = Value::fromNumber(c.period);
+        SCOPED_TRACE(testing::Message() << "periods " << c.passPeriod << "/" << c.overdoPeriod
+                                        << " days ago " << c.daysAgo);
+        state->program.judgePeriod[1] = Value::fromNumber(c.passPeriod);
+        state->program.overdoPeriod[1] = Value::fromNumber(c.overdoPeriod);
         compute({makeRecord(kToday - c.daysAgo, 1, 1, 60)});
-        EXPECT_EQ(state->results.countPass(1, 1), c.inside ? 1 : 0);
-        EXPECT_EQ(state->results.pointsPass(1, 1), c.inside ? 5 : 0);
-        EXPECT_EQ(state->results.countOverdo(1, 1), c.inside ? 1 : 0);
-        EXPECT_EQ(state->results.pointsOverdo(1, 1), c.inside ? 5 : 0);
+        EXPECT_EQ(state->results.countPass(1, 1), c.inPass ? 1 : 0);
+        EXPECT_EQ(state->results.pointsPass(1, 1), c.inPass ? 5 : 0);
+        EXPECT_EQ(state->results.countOverdo(1, 1), c.inOverdo ? 1 : 0);
+        EXPECT_EQ(state->results.pointsOverdo(1, 1), c.inOverdo ? 5 : 0);
+        EXPECT_EQ(state->results.pointsToday(1, 1), c.daysAgo == 0 ? 5 : 0);
     }
 }
 
