@@ -18,6 +18,7 @@
 #include <chrono>
 #include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
@@ -229,14 +230,16 @@ public:
             fail(errno);
         const std::int64_t count = size / kRecordSize;
         const std::int64_t first = window > 0 && count > window ? count - window + 1 : 1;
-        std::vector<char> buffer(static_cast<std::size_t>(kChunkRecords * kRecordSize));
+        // Not cleared first: every byte handed on has just been read into it.
+        const auto buffer = std::make_unique_for_overwrite<char[]>(
+            static_cast<std::size_t>(kChunkRecords * kRecordSize));
         for (std::int64_t number = first; number <= count; number += kChunkRecords) {
             progress_.step = 5;
             progress_.recordNumber = number;
             const std::int64_t n = std::min(kChunkRecords, count - number + 1);
-            if (!readAt(file.fd(), buffer.data(), n * kRecordSize, (number - 1) * kRecordSize))
+            if (!readAt(file.fd(), buffer.get(), n * kRecordSize, (number - 1) * kRecordSize))
                 fail(errno);
-            consume(buffer.data(), n, number);
+            consume(buffer.get(), n, number);
         }
         progress_.step = 11;
         return count;
