@@ -204,11 +204,12 @@ ResultsFileError diagnosticError(const LoadProgress& at, const QString& path, in
                             path);
 }
 
-// The loader reads the file a chunk at a time into one small buffer that stays in the cache;
-// `consume` gets the whole records of each chunk and the number of the first of them.
+// The loader reads the file a chunk at a time into one buffer; `consume` gets the whole records
+// of each chunk and the number of the first of them. A chunk of 4,096 records (180 KB) takes a
+// window of 20,000 in five reads and still stays in the processor's second-level cache.
 using ChunkConsumer =
     std::function<void(const char* records, std::int64_t count, std::int64_t firstNumber)>;
-constexpr std::int64_t kChunkRecords = 1024;
+constexpr std::int64_t kChunkRecords = 4096;
 
 class LockedReader {
 public:
