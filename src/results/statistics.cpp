@@ -3,12 +3,9 @@
 #include "results/statistics.h"
 #include "results/statisticsfill.h"
 
-#include <algorithm>
-#include <array>
 #include <cmath>
 #include <limits>
 #include <memory>
-#include <vector>
 
 namespace {
 
