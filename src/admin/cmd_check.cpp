@@ -3,14 +3,15 @@
 #include "admin/command.h"
 #include "admin/options.h"
 #include "sound/soundcues.h"
-#include "startup/settings.h"
 #include "text/numparse.h"
 
 namespace {
 
 const char* const kUsage = "check PROGRAM_FOLDER";
 
-QString number(double v) { return shortestDecimal(v); }
+QString number(double v) {
+    return shortestDecimal(v);
+}
 
 void printCriteria(const ProgramState& p, QTextStream& out) {
     for (int k = 1; k < p.criteriaLines && k < kLevelSlots; ++k) {
@@ -48,9 +49,7 @@ void printInstallation(const AppState& state, QTextStream& out) {
 int check(const QStringList& args, AdminIo& io) {
     if (args.size() != 1)
         return usageError(io, kUsage);
-    AppState state;
-    return reportingLoadErrors(io, [&] {
-        loadSettings(state, args[0]);
+    return onInstallation(io, args[0], [&](AppState& state, UserMessages&) {
         printInstallation(state, io.out);
         return 0;
     });

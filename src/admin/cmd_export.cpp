@@ -6,7 +6,6 @@
 #include "results/resultsfile.h"
 #include "results/statistics.h"
 #include "roster/roster.h"
-#include "startup/settings.h"
 #include "text/cp932.h"
 #include "text/dateserial.h"
 
@@ -103,16 +102,13 @@ int runExport(const QStringList& args, AdminIo& io) {
     if (!clock)
         return 1;
     const QDate today = clock->now().date();
-    auto state = std::make_unique<AppState>();
-    QuietMessages messages;
-    return reportingLoadErrors(io, [&] {
-        loadSettings(*state, a->words[0]);
-        const std::vector<StudentInfo> students = studentsByNumber(state->installation, today);
+    return onInstallation(io, a->words[0], [&](AppState& state, UserMessages& messages) {
+        const std::vector<StudentInfo> students = studentsByNumber(state.installation, today);
         const std::vector<ResultRecord> records =
-            readResultRecords(state->installation.dataFolder, messages);
+            readResultRecords(state.installation.dataFolder, messages);
         io.out << QChar(0xFEFF) << kHeader << "\r\n";
         for (std::size_t i = 0; i < records.size(); ++i)
-            io.out << recordLine(i, records[i], *state, students) << "\r\n";
+            io.out << recordLine(i, records[i], state, students) << "\r\n";
         return 0;
     });
 }

@@ -4,7 +4,6 @@
 #include "admin/options.h"
 #include "results/statistics.h"
 #include "roster/namelist.h"
-#include "startup/settings.h"
 
 #include <memory>
 
@@ -23,12 +22,9 @@ int runNames(const QStringList& args, AdminIo& io) {
     const std::unique_ptr<Clock> clock = commandClock(*a, io);
     if (!clock)
         return 1;
-    auto state = std::make_unique<AppState>();
-    QuietMessages messages;
-    return reportingLoadErrors(io, [&] {
-        loadSettings(*state, a->words[0]);
-        computeStatistics(*state, *clock, messages);
-        const NameListing listing = buildNameListing(*state, clock->now().date(), option, filter);
+    return onInstallation(io, a->words[0], [&](AppState& state, UserMessages& messages) {
+        computeStatistics(state, *clock, messages);
+        const NameListing listing = buildNameListing(state, clock->now().date(), option, filter);
         io.out << kSeparatorRow << '\n';
         for (const QString& row : listing.shown)
             io.out << row << '\n';

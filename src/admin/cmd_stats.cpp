@@ -3,7 +3,6 @@
 #include "admin/command.h"
 #include "admin/options.h"
 #include "results/statistics.h"
-#include "startup/settings.h"
 
 #include <memory>
 
@@ -46,12 +45,9 @@ int runStats(const QStringList& args, AdminIo& io) {
     const std::unique_ptr<Clock> clock = commandClock(*a, io);
     if (!clock)
         return 1;
-    auto state = std::make_unique<AppState>();
-    QuietMessages messages;
-    return reportingLoadErrors(io, [&] {
-        loadSettings(*state, a->words[0]);
-        computeStatistics(*state, *clock, messages);
-        printTable(*state, io.out);
+    return onInstallation(io, a->words[0], [&](AppState& state, UserMessages& messages) {
+        computeStatistics(state, *clock, messages);
+        printTable(state, io.out);
         return 0;
     });
 }

@@ -2,6 +2,7 @@
 #include "admin/options.h"
 
 #include "results/resultsfile.h"
+#include "startup/settings.h"
 #include "text/loaderror.h"
 
 std::optional<AdminArgs> parseAdminArgs(const QStringList& args, const QStringList& valueOptions,
@@ -76,4 +77,14 @@ int reportingLoadErrors(AdminIo& io, const std::function<int()>& work) {
             io.err << "ファイル: " << e.path() << '\n';
     }
     return 1;
+}
+
+int onInstallation(AdminIo& io, const QString& folder,
+                   const std::function<int(AppState& state, UserMessages& messages)>& work) {
+    auto state = std::make_unique<AppState>(); // large tables: not on the stack
+    QuietMessages messages;
+    return reportingLoadErrors(io, [&] {
+        loadSettings(*state, folder);
+        return work(*state, messages);
+    });
 }

@@ -3,6 +3,7 @@
 #pragma once
 #include "admin/command.h"
 #include "app/services.h"
+#include "startup/appstate.h"
 
 #include <QDateTime>
 #include <QMap>
@@ -77,3 +78,9 @@ std::unique_ptr<Clock> commandClock(const AdminArgs& args, AdminIo& io);
 // status 1 (a results error also names its file when the message does not); otherwise the
 // status is what `work` returns.
 int reportingLoadErrors(AdminIo& io, const std::function<int()>& work);
+
+// Runs `work` on the installation whose program folder is `folder`: a fresh state with its
+// settings loaded, and messages that never ask. Load errors, from the settings or from `work`,
+// are reported as reportingLoadErrors does.
+int onInstallation(AdminIo& io, const QString& folder,
+                   const std::function<int(AppState& state, UserMessages& messages)>& work);
