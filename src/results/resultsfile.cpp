@@ -171,10 +171,12 @@ struct LoadProgress {
     std::int64_t recordNumber = 0;
 };
 
-QString entryText(const std::vector<LoadedResult>& loaded, std::int64_t index) {
+// Entry `index` of the loaded table, empty past the entries loaded so far (the table is refilled
+// in place, so entries further on may be left from an earlier load).
+QString entryText(const ResultsTables* tables, std::int64_t index) {
     LoadedResult e;
-    if (index >= 0 && index < static_cast<std::int64_t>(loaded.size()))
-        e = loaded[static_cast<std::size_t>(index)];
+    if (tables && index >= 0 && index <= tables->loadedCount)
+        e = tables->loaded[static_cast<std::size_t>(index)];
     return QStringLiteral("/date%1/i=%2/time=%3/name=/Bangou=%4/level=%5/time=%6")
         .arg(shortestDecimal(e.loadedDate))
         .arg(index)
@@ -192,14 +194,14 @@ ResultsFileError notFoundError(const LoadProgress& at, const QString& path, int 
 }
 
 ResultsFileError diagnosticError(const LoadProgress& at, const QString& path, int err,
-                                 const std::vector<LoadedResult>& loaded) {
+                                 const ResultsTables* tables) {
     ErrorText e = errorText(err);
     return ResultsFileError(QStringLiteral("成績ランダムファイル表示%1%2%3%4")
                                     .arg(at.step)
                                     .arg(e.number)
                                     .arg(e.description)
                                     .arg(e.number) +
-                                entryText(loaded, at.recordNumber) +
+                                entryText(tables, at.recordNumber) +
                                 QStringLiteral("line%1").arg(at.step),
                             path);
 }
@@ -213,9 +215,10 @@ constexpr std::int64_t kChunkRecords = 4096;
 
 class LockedReader {
 public:
+    // `tables`, when the read fills them, name the entry being loaded in the diagnostic message.
     LockedReader(const QString& dataFolder, const ResultsWait& wait,
-                 const std::vector<LoadedResult>& loaded)
-        : path_(resultsPath(dataFolder)), wait_(wait), loaded_(loaded) {}
+                 const ResultsTables* tables = nullptr)
+        : path_(resultsPath(dataFolder)), wait_(wait), tables_(tables) {}
 
     // Reads the newest `window` records (all when window <= 0) under a shared lock; returns
     // the number of records in the file. `start` runs once the lock is held: the waits before
@@ -247,7 +250,7 @@ public:
     }
 
 private:
-    [[noreturn]] void fail(int err) { throw diagnosticError(progress_, path_, err, loaded_); }
+    [[noreturn]] void fail(int err) { throw diagnosticError(progress_, path_, err, tables_); }
 
     // Opens the file (creating it when missing) and takes the shared lock, waiting a second at
     // a time while an append holds the file and a few times five seconds while the folder is
@@ -296,7 +299,7 @@ private:
 
     QString path_;
     const ResultsWait& wait_;
-    const std::vector<LoadedResult>& loaded_;
+    const ResultsTables* tables_;
     LoadProgress progress_;
 };
 
@@ -523,7 +526,7 @@ void recordRound(AppState& state, const Clock& clock) {
 void loadResults(AppState& state, UserMessages& messages, const ResultsWait& wait,
                  StatisticsFill* fill) {
     const ResultsWait waitFor = wait ? wait : defaultWait(messages);
-    LockedReader reader(state.installation.dataFolder, waitFor, state.results.loaded);
+    LockedReader reader(state.installation.dataFolder, waitFor, &state.results);
     ResultsTables& r = state.results;
     std::uint64_t levels = 0;
     reader.read(
@@ -548,8 +551,7 @@ void loadResults(AppState& state, UserMessages& messages, const ResultsWait& wai
 std::vector<ResultRecord> readResultRecords(const QString& dataFolder, UserMessages& messages,
                                             const ResultsWait& wait) {
     const ResultsWait waitFor = wait ? wait : defaultWait(messages);
-    const std::vector<LoadedResult> none;
-    LockedReader reader(dataFolder, waitFor, none);
+    LockedReader reader(dataFolder, waitFor);
     std::vector<ResultRecord> records;
     reader.read(
         0, [&records] { records.clear(); },
