@@ -8,7 +8,7 @@
 
 constexpr int kTableStudents = 5001;
 constexpr int kTableLevels = 36;
-constexpr std::int32_t kNoTime = 99999;       // timed out, and "no result" in best-time tables
+constexpr std::int32_t kNoTime = 99999;        // timed out, and "no result" in best-time tables
 constexpr std::int32_t kCompletedBelow = 6000; // a round counts as completed below this time
 
 // A table over students 0..5000 and levels 0..35. The students of one level lie side by side:
@@ -97,6 +97,18 @@ struct ResultsTables {
     StudentLevelTable<std::int32_t> pointsPass;
     StudentLevelTable<std::int16_t> countOverdo;
     StudentLevelTable<std::int32_t> pointsOverdo;
+
+    // Calls `f` with each of the eight tables above.
+    template <typename F> void forEachStatistic(F&& f) {
+        f(countAll);
+        f(pointsAll);
+        f(countToday);
+        f(pointsToday);
+        f(countPass);
+        f(pointsPass);
+        f(countOverdo);
+        f(pointsOverdo);
+    }
 
     // Flags of the last recorded round for the end-of-round screen.
     std::int16_t newPersonalBest = 0;

@@ -119,26 +119,12 @@ StatisticsFill::PointsMemo& StatisticsFill::pointsMemo() {
 }
 
 void StatisticsFill::reset() {
-    r_.countAll.reset();
-    r_.pointsAll.reset();
-    r_.countToday.reset();
-    r_.pointsToday.reset();
-    r_.countPass.reset();
-    r_.pointsPass.reset();
-    r_.countOverdo.reset();
-    r_.pointsOverdo.reset();
+    r_.forEachStatistic([](auto& table) { table.reset(); });
 }
 
 void StatisticsFill::finish(std::uint64_t levels) {
     // Only the levels that occur are marked as written, so the next reset clears only those.
-    r_.countAll.markWritten(levels);
-    r_.pointsAll.markWritten(levels);
-    r_.countToday.markWritten(levels);
-    r_.pointsToday.markWritten(levels);
-    r_.countPass.markWritten(levels);
-    r_.pointsPass.markWritten(levels);
-    r_.countOverdo.markWritten(levels);
-    r_.pointsOverdo.markWritten(levels);
+    r_.forEachStatistic([levels](auto& table) { table.markWritten(levels); });
 }
 
 std::int32_t StatisticsFill::pointsOf(int level, std::int32_t time) const {
